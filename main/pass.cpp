@@ -1,0 +1,198 @@
+#include "main/pass.h"
+
+#include "common/fontdatabase.h"
+#include "common/logmanager.h"
+#include "common/translator.h"
+#include "core/applicationinterface.h"
+#include "core/singleapplication.h"
+#include "datamodel/configuration.h"
+#include "datamodel/korvanepath.h"
+#include "datamodel/version.h"
+#include "main/configurationfile.h"
+#include "main/sceneregistration.h"
+#include "main/screensettings.h"
+#include "main/shutdownsignals.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+#include <QFont>
+#include <QMessageBox>
+#include <QQmlApplicationEngine>
+#include <QQmlContext>
+#include <QQuickStyle>
+#include <QSessionManager>
+#include <QSystemTrayIcon>
+
+#include <cstdio>
+
+namespace korvane::shell {
+
+using common::LogManager;
+using core::ApplicationInterface;
+using core::SingleApplication;
+using datamodel::KorvanePath;
+
+namespace {
+
+void debug(const QString& message)
+{
+    LogManager::GetInstance().debugLog(message, LogManager::cst_log_app_name);
+}
+
+void error(const QString& message)
+{
+    LogManager::GetInstance().errorLog(message, LogManager::cst_log_app_name);
+}
+
+QString besideProgram(const QString& folder)
+{
+    const QString pattern = QStringLiteral("%1%2..%2") + folder;
+    return QDir(pattern.arg(QCoreApplication::applicationDirPath(), QDir::separator()))
+        .absolutePath();
+}
+
+void setIdentity()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("ormidan"));
+    QCoreApplication::setOrganizationDomain(QStringLiteral("ormidan.org"));
+    QCoreApplication::setApplicationName(QStringLiteral("korvane"));
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("KORVane"));
+    QCoreApplication::setApplicationVersion(datamodel::Version::cst_version);
+}
+
+} // namespace
+
+int runPass(int& argc, char** argv, bool& finished)
+{
+    int exitCode = 1;
+    finished = false;
+
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QQuickStyle::setStyle(QStringLiteral("Material"));
+
+    const QString screenSettingsPath = ScreenSettings::path();
+    ScreenSettings::apply(screenSettingsPath);
+
+    // The identity enters the single-instance block name: it must be the same
+    // in every pass and in every process of one build, so set it before the
+    // guard is built rather than after.
+    setIdentity();
+
+    SingleApplication app(argc, argv, false,
+        SingleApplication::Mode::SystemWide | SingleApplication::Mode::ExcludePath, 100);
+    if (app.isSecondary()) {
+        std::fputs("korvane is already started !\n", stderr);
+        std::fflush(stderr);
+        app.sendMessage(QCoreApplication::arguments().join(QLatin1Char(' ')).toUtf8(), 100);
+        finished = true;
+        return 1;
+    }
+    setIdentity();
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QCoreApplication::applicationName());
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.process(app);
+
+    const QString fontDirectory = besideProgram(QStringLiteral("resources%2font"));
+    debug(QStringLiteral("Load font in path %1 ...").arg(fontDirectory));
+    common::FontDatabase::load(fontDirectory);
+    QFont font(QStringLiteral("Roboto"), 12, QFont::Normal, false);
+    QGuiApplication::setFont(font);
+
+    KorvanePath::makePath();
+
+    ApplicationInterface interface(nullptr);
+    auto& configuration = interface.get_configuration();
+
+    const QString defaultPath = QFileInfo(
+        besideProgram(QStringLiteral("conf")) + QDir::separator() + QStringLiteral("korvane.json"))
+                                    .absoluteFilePath();
+    debug(QStringLiteral("Load default configuration file %1 ...").arg(defaultPath));
+    if (ConfigurationFile::read(defaultPath, configuration, false)
+        == ConfigurationFile::ReadResult::Missing)
+        error(QStringLiteral("Cannot open configuration file"));
+    interface.set_configurationPath(defaultPath);
+
+    const QString userPath
+        = QFileInfo(KorvanePath::getHomePath() + QDir::separator() + QStringLiteral("korvane.json"))
+              .absoluteFilePath();
+    bool userFileWritable = true;
+    if (QFileInfo::exists(userPath)) {
+        debug(QStringLiteral("Load configuration file %1 ...").arg(userPath));
+        userFileWritable = ConfigurationFile::read(userPath, configuration, true)
+            != ConfigurationFile::ReadResult::Unreadable;
+        interface.set_configurationPath(userPath);
+    }
+
+    auto& application = configuration.get_configurationApplication();
+    debug(
+        QStringLiteral("Load translation files in %1 ...").arg(KorvanePath::getTranslationPath()));
+    application.languageList().loadDirectory(KorvanePath::getTranslationPath());
+    interface.setLanguage(application.language());
+
+    debug(QStringLiteral("Loading application ..."));
+    QQmlApplicationEngine engine;
+    setSceneContext(engine.rootContext(), interface);
+    registerSceneTypes();
+
+    debug(QStringLiteral("Initialize application ..."));
+    app.initialize(&interface);
+
+    const bool systray = QSystemTrayIcon::isSystemTrayAvailable();
+    setSystrayEnabled(engine.rootContext(), systray);
+    if (systray) {
+        QGuiApplication::setQuitOnLastWindowClosed(false);
+    } else {
+        QMessageBox box(QMessageBox::Critical, QStringLiteral("KorVane"),
+            Translator::tr("No systray was found."), QMessageBox::Ok);
+        box.exec();
+    }
+
+    QObject::connect(&interface, &ApplicationInterface::languageChanged, &engine,
+        &QQmlApplicationEngine::retranslate);
+    QObject::connect(&app, &SingleApplication::receivedMessage, &interface,
+        &ApplicationInterface::sendNotification);
+
+    // A logout, `kill` or Ctrl+C ends the loop like "Exit" does, so the
+    // write-back below still runs.
+    ShutdownSignals shutdown;
+    QObject::connect(
+        &shutdown, &ShutdownSignals::requested, &app, [] { QCoreApplication::exit(0); });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &app,
+        [](QSessionManager&) { QCoreApplication::exit(0); });
+
+    debug(QStringLiteral("Loading QML ..."));
+    engine.load(QUrl(QStringLiteral("qrc:/main.qml")));
+    if (engine.rootObjects().isEmpty()) {
+        error(QStringLiteral("Cannot load main.qml"));
+        app.clean();
+        LogManager::Destroy();
+        return 1;
+    }
+
+    try {
+        interface.updateConfiguration();
+        debug(QStringLiteral("Execute application ..."));
+        exitCode = app.exec();
+    } catch (const common::Exception& exception) {
+        error(exception.description());
+        exitCode = 1;
+    }
+
+    // Whatever was pressed on behalf of the switch goes up before we leave.
+    interface.releaseAll();
+
+    debug(QStringLiteral("Write user configuration into %1").arg(userPath));
+    if (!userFileWritable || !ConfigurationFile::write(userPath, configuration))
+        error(QStringLiteral("Cannot write user configuration"));
+    ScreenSettings::write(screenSettingsPath, application.scale(), application.orientation());
+
+    app.clean();
+    LogManager::Destroy();
+    return exitCode;
+}
+
+} // namespace korvane::shell

@@ -1,0 +1,17 @@
+#pragma once
+
+class QQmlContext;
+
+namespace korvane::core {
+class ApplicationInterface;
+}
+
+namespace korvane::shell {
+
+// What the scene documents can reach: the registered types of "com.korvane"
+// and "com.tarnel", and the live objects of one pass as context properties.
+void registerSceneTypes();
+void setSceneContext(QQmlContext* context, core::ApplicationInterface& interface);
+void setSystrayEnabled(QQmlContext* context, bool available);
+
+} // namespace korvane::shell

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QObject>
+
+namespace korvane::shell {
+
+// Turns the operating system's polite requests to end (SIGTERM, SIGINT and
+// SIGHUP on Unix) into a normal end of the event loop, so the settings are
+// written back as after "Exit". Install once per process; watch() once per pass.
+class ShutdownSignals : public QObject {
+    Q_OBJECT
+public:
+    static void install();
+
+    explicit ShutdownSignals(QObject* parent = nullptr);
+    ~ShutdownSignals() override;
+
+signals:
+    void requested();
+
+private:
+    struct Private;
+    Private* d;
+};
+
+} // namespace korvane::shell

@@ -1,0 +1,525 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR" sourcelanguage="en_US">
+<context>
+    <name>AboutView</name>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Made by ormidan for people who drive their computer with a switch</source>
+        <translation>Made by ormidan for people who drive their computer with a switch</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelItem</name>
+    <message>
+        <source>Double</source>
+        <translation>Double</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Bas</translation>
+    </message>
+    <message>
+        <source>Enter a key...</source>
+        <translation>Appuyez sur une touche ...</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Touche</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Clavier</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation>Milieu</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Souris</translation>
+    </message>
+    <message>
+        <source>Press any key ...</source>
+        <translation>Appuyez sur une touche ...</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droit</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Haut</translation>
+    </message>
+</context>
+<context>
+    <name>ColorComboBox</name>
+    <message>
+        <source>Customize ...</source>
+        <translation>Personnaliser ...</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>Text color</source>
+        <translation>Couleur du texte</translation>
+    </message>
+</context>
+<context>
+    <name>DoubleSpinBoxIcon</name>
+    <message>
+        <source>(%1)</source>
+        <translation>(%1)</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorView</name>
+    <message>
+        <source>Error ...</source>
+        <translation>Erreur ...</translation>
+    </message>
+</context>
+<context>
+    <name>General</name>
+    <message>
+        <source>Dark</source>
+        <translation>Sombre</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Clair</translation>
+    </message>
+    <message>
+        <source>Restart to apply</source>
+        <translation>Redémarrer pour appliquer</translation>
+    </message>
+    <message>
+        <source>Run application on startup</source>
+        <translation>Lancer l'application au démarrage</translation>
+    </message>
+    <message>
+        <source>Scaling</source>
+        <translation>Mise à l'échelle</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Thème</translation>
+    </message>
+</context>
+<context>
+    <name>korvane::Translator</name>
+    <message>
+        <source>%1 day </source>
+        <translation>%1 jour </translation>
+    </message>
+    <message>
+        <source>%1 days </source>
+        <translation>%1 jours </translation>
+    </message>
+    <message>
+        <source>%1 hour </source>
+        <translation>%1 heure </translation>
+    </message>
+    <message>
+        <source>%1 hours </source>
+        <translation>%1 heures </translation>
+    </message>
+    <message>
+        <source>%1 min </source>
+        <translation>%1 min </translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>%1 sec </source>
+        <translation>%1 sec </translation>
+    </message>
+    <message>
+        <source>%1 year </source>
+        <translation>%1 année </translation>
+    </message>
+    <message>
+        <source>%1 years </source>
+        <translation>%1 années </translation>
+    </message>
+    <message>
+        <source>'%1' folder does not exist</source>
+        <translation>Le répertoire '%1' n'existe pas</translation>
+    </message>
+    <message>
+        <source>.%1</source>
+        <translation>.%1</translation>
+    </message>
+    <message>
+        <source>0 ms</source>
+        <translation>0 ms</translation>
+    </message>
+    <message>
+        <source>Admin</source>
+        <translation>Admin</translation>
+    </message>
+    <message>
+        <source>An I/O error occurred while reading the data from port %1
+%2</source>
+        <translation>Une erreur d'E/S s'est produite lors de la lecture des données du port %1
+%2</translation>
+    </message>
+    <message>
+        <source>BGR</source>
+        <translation>BGR</translation>
+    </message>
+    <message>
+        <source>Cannot load plugin '%1' : %2</source>
+        <translation>Impossible de charger le plugin '%1' : %2</translation>
+    </message>
+    <message>
+        <source>Cannot unload plugin '%1' : %2</source>
+        <translation>Impossible de décharger le plugin '%1' : %2</translation>
+    </message>
+    <message>
+        <source>Debug</source>
+        <translation>Debug</translation>
+    </message>
+    <message>
+        <source>Demo</source>
+        <translation>Demo</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Failed to open port %1
+%2</source>
+        <translation>Impossible d'ouvrir le port %1
+%2</translation>
+    </message>
+    <message>
+        <source>Fatal</source>
+        <translation>Fatal</translation>
+    </message>
+    <message>
+        <source>Guest</source>
+        <translation>Invité</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Load plugins in path '%1' ... </source>
+        <translation>Chargement des plugins du répertoire '%1' ... </translation>
+    </message>
+    <message>
+        <source>No systray was found.</source>
+        <translation>Aucun systray n'a été trouvé.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Plugin '%1' is already loaded</source>
+        <translation>Le plugin '%1' est déjà chargé</translation>
+    </message>
+    <message>
+        <source>RGB</source>
+        <translation>RGB</translation>
+    </message>
+    <message>
+        <source>Vesper</source>
+        <translation>Vesper</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Utilisateur</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>[OK] - Load '%1' plugin</source>
+        <translation>[OK] - Chargement du plugin '%1'</translation>
+    </message>
+    <message>
+        <source>offset %1 - %2</source>
+        <translation>offset %1 - %2</translation>
+    </message>
+</context>
+<context>
+    <name>LanguagePicker</name>
+    <message>
+        <source>English</source>
+        <translation>Anglais</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>Select a language</source>
+        <translation>Sélectionnez la langue</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>%1 is paused</source>
+        <translation>%1 est en pause</translation>
+    </message>
+    <message>
+        <source>%1 is paused.</source>
+        <translation>%1 est en pause.</translation>
+    </message>
+    <message>
+        <source>%1 is running ...</source>
+        <translation>%1 est en cours d'exécution ...</translation>
+    </message>
+    <message>
+        <source>Cannot start %1 !</source>
+        <translation>Impossible de démarrer %1 !</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Démarrer</translation>
+    </message>
+    <message>
+        <source></source>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>ModalDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+</context>
+<context>
+    <name>PageDesigner</name>
+    <message>
+        <source></source>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>PageHome</name>
+    <message>
+        <source>Home</source>
+        <translation>Accueil</translation>
+    </message>
+    <message>
+        <source></source>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>PageSettings</name>
+    <message>
+        <source>General</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+</context>
+<context>
+    <name>PageWelcome</name>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Left Channel</source>
+        <translation>Canal gauche</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Process is running</source>
+        <translation>Le processus est en cours d'exécution</translation>
+    </message>
+    <message>
+        <source>Process is stopped</source>
+        <translation>Le processus est arrêté</translation>
+    </message>
+    <message>
+        <source>Right Channel</source>
+        <translation>Canal droit</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Démarrer</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordDialog</name>
+    <message>
+        <source>Change my password</source>
+        <translation>Modifier mon mot de passe</translation>
+    </message>
+    <message>
+        <source>Confirm password ... </source>
+        <translation>Confirmer le mot de passe ... </translation>
+    </message>
+    <message>
+        <source>Invalid old password</source>
+        <translation>Ancien mot de passe invalide</translation>
+    </message>
+    <message>
+        <source>New Password ... </source>
+        <translation>Nouveau mot de passe ... </translation>
+    </message>
+    <message>
+        <source>Old password ... </source>
+        <translation>Ancien mot de passe ... </translation>
+    </message>
+    <message>
+        <source>Password mismatch</source>
+        <translation>Non concordance des mots de passe</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressBarView</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>korvane</source>
+        <translation>korvane</translation>
+    </message>
+</context>
+<context>
+    <name>SpinBoxIcon</name>
+    <message>
+        <source>(%1)</source>
+        <translation>(%1)</translation>
+    </message>
+</context>
+<context>
+    <name>StackTextTitle</name>
+    <message>
+        <source>Dark Theme</source>
+        <translation>Thème sombre</translation>
+    </message>
+    <message>
+        <source>Light Theme</source>
+        <translation>Thème clair</translation>
+    </message>
+    <message>
+        <source>Select Accent Color</source>
+        <translation>Sélectionner la couleur accent</translation>
+    </message>
+    <message>
+        <source>Select Primary Color</source>
+        <translation>Sélectionner la couleur primaire</translation>
+    </message>
+</context>
+<context>
+    <name>SwipeTextTitle</name>
+    <message>
+        <source>Dark Theme</source>
+        <translation>Thème sombre</translation>
+    </message>
+    <message>
+        <source>Light Theme</source>
+        <translation>Thème clair</translation>
+    </message>
+    <message>
+        <source>Select Accent Color</source>
+        <translation>Sélectionner la couleur accent</translation>
+    </message>
+    <message>
+        <source>Select Primary Color</source>
+        <translation>Sélectionner la couleur primaire</translation>
+    </message>
+</context>
+<context>
+    <name>TextField</name>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Couper</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+</context>
+<context>
+    <name>WaitView</name>
+    <message>
+        <source>text</source>
+        <translation>texte</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneIcon</name>
+    <message>
+        <source>%1%2</source>
+        <translation>%1%2</translation>
+    </message>
+</context>
+</TS>

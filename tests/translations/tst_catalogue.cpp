@@ -1,0 +1,261 @@
+// The French catalogue that the program embeds: every message of the shipped
+// catalogue must come back in French under its own context, and only there.
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTranslator>
+#include <QtTest>
+
+namespace {
+
+struct Message {
+    const char* context;
+    const char* source;
+    const char* french;
+};
+
+const Message cstCatalogue[] = {
+    { "main", "%1 is paused", "%1 est en pause" },
+    { "main", "%1 is paused.", "%1 est en pause." },
+    { "main", "%1 is running ...", "%1 est en cours d'exécution ..." },
+    { "main", "Cannot start %1 !", "Impossible de démarrer %1 !" },
+    { "main", "Pause", "Pause" },
+    { "main", "Quit", "Quitter" },
+    { "main", "Settings", "Paramètres" },
+    { "main", "Start", "Démarrer" },
+    { "main", "", "" },
+    { "PageWelcome", "About", "À propos" },
+    { "PageWelcome", "Exit", "Quitter" },
+    { "PageWelcome", "General", "Général" },
+    { "PageWelcome", "Left Channel", "Canal gauche" },
+    { "PageWelcome", "Port", "Port" },
+    { "PageWelcome", "Process is running", "Le processus est en cours d'exécution" },
+    { "PageWelcome", "Process is stopped", "Le processus est arrêté" },
+    { "PageWelcome", "Right Channel", "Canal droit" },
+    { "PageWelcome", "Settings", "Paramètres" },
+    { "PageWelcome", "Start", "Démarrer" },
+    { "PageWelcome", "Stop", "Arrêter" },
+    { "PageHome", "Home", "Accueil" },
+    { "PageHome", "", "" },
+    { "PageSettings", "General", "Général" },
+    { "PageSettings", "Settings", "Paramètres" },
+    { "PageDesigner", "", "" },
+    { "General", "Dark", "Sombre" },
+    { "General", "General", "Général" },
+    { "General", "Language", "Langue" },
+    { "General", "Light", "Clair" },
+    { "General", "Restart to apply", "Redémarrer pour appliquer" },
+    { "General", "Run application on startup", "Lancer l'application au démarrage" },
+    { "General", "Scaling", "Mise à l'échelle" },
+    { "General", "Theme", "Thème" },
+    { "ChannelItem", "Double", "Double" },
+    { "ChannelItem", "Down", "Bas" },
+    { "ChannelItem", "Enter a key...", "Appuyez sur une touche ..." },
+    { "ChannelItem", "Key", "Touche" },
+    { "ChannelItem", "Keyboard", "Clavier" },
+    { "ChannelItem", "Left", "Gauche" },
+    { "ChannelItem", "Middle", "Milieu" },
+    { "ChannelItem", "Mouse", "Souris" },
+    { "ChannelItem", "Press any key ...", "Appuyez sur une touche ..." },
+    { "ChannelItem", "Right", "Droit" },
+    { "ChannelItem", "Up", "Haut" },
+    { "AboutView", "Version %1", "Version %1" },
+    { "AboutView", "Made by ormidan for people who drive their computer with a switch",
+        "Made by ormidan for people who drive their computer with a switch" },
+    { "korvane::Translator", "%1 day ", "%1 jour " },
+    { "korvane::Translator", "%1 days ", "%1 jours " },
+    { "korvane::Translator", "%1 hour ", "%1 heure " },
+    { "korvane::Translator", "%1 hours ", "%1 heures " },
+    { "korvane::Translator", "%1 min ", "%1 min " },
+    { "korvane::Translator", "%1 ms", "%1 ms" },
+    { "korvane::Translator", "%1 sec ", "%1 sec " },
+    { "korvane::Translator", "%1 year ", "%1 année " },
+    { "korvane::Translator", "%1 years ", "%1 années " },
+    { "korvane::Translator", "'%1' folder does not exist", "Le répertoire '%1' n'existe pas" },
+    { "korvane::Translator", ".%1", ".%1" },
+    { "korvane::Translator", "0 ms", "0 ms" },
+    { "korvane::Translator", "Admin", "Admin" },
+    { "korvane::Translator", "An I/O error occurred while reading the data from port %1\n%2",
+        "Une erreur d'E/S s'est produite lors de la lecture des données du port %1\n%2" },
+    { "korvane::Translator", "BGR", "BGR" },
+    { "korvane::Translator", "Cannot load plugin '%1' : %2",
+        "Impossible de charger le plugin '%1' : %2" },
+    { "korvane::Translator", "Cannot unload plugin '%1' : %2",
+        "Impossible de décharger le plugin '%1' : %2" },
+    { "korvane::Translator", "Debug", "Debug" },
+    { "korvane::Translator", "Demo", "Demo" },
+    { "korvane::Translator", "Error", "Erreur" },
+    { "korvane::Translator", "Failed to open port %1\n%2", "Impossible d'ouvrir le port %1\n%2" },
+    { "korvane::Translator", "Fatal", "Fatal" },
+    { "korvane::Translator", "Guest", "Invité" },
+    { "korvane::Translator", "Info", "Info" },
+    { "korvane::Translator", "Load plugins in path '%1' ... ",
+        "Chargement des plugins du répertoire '%1' ... " },
+    { "korvane::Translator", "No systray was found.", "Aucun systray n'a été trouvé." },
+    { "korvane::Translator", "None", "None" },
+    { "korvane::Translator", "Plugin '%1' is already loaded", "Le plugin '%1' est déjà chargé" },
+    { "korvane::Translator", "RGB", "RGB" },
+    { "korvane::Translator", "Vesper", "Vesper" },
+    { "korvane::Translator", "User", "Utilisateur" },
+    { "korvane::Translator", "Warning", "Warning" },
+    { "korvane::Translator", "[OK] - Load '%1' plugin", "[OK] - Chargement du plugin '%1'" },
+    { "korvane::Translator", "offset %1 - %2", "offset %1 - %2" },
+    { "ColorComboBox", "Customize ...", "Personnaliser ..." },
+    { "ColorComboBox", "Reset", "Réinitialiser" },
+    { "ColorComboBox", "Text color", "Couleur du texte" },
+    { "DoubleSpinBoxIcon", "(%1)", "(%1)" },
+    { "SpinBoxIcon", "(%1)", "(%1)" },
+    { "ErrorView", "Error ...", "Erreur ..." },
+    { "LanguagePicker", "English", "Anglais" },
+    { "LanguagePicker", "French", "Français" },
+    { "LanguagePicker", "Select a language", "Sélectionnez la langue" },
+    { "ModalDialog", "Cancel", "Annuler" },
+    { "ModalDialog", "Ok", "Ok" },
+    { "PasswordDialog", "Change my password", "Modifier mon mot de passe" },
+    { "PasswordDialog", "Confirm password ... ", "Confirmer le mot de passe ... " },
+    { "PasswordDialog", "Invalid old password", "Ancien mot de passe invalide" },
+    { "PasswordDialog", "New Password ... ", "Nouveau mot de passe ... " },
+    { "PasswordDialog", "Old password ... ", "Ancien mot de passe ... " },
+    { "PasswordDialog", "Password mismatch", "Non concordance des mots de passe" },
+    { "ProgressBarView", "Cancel", "Annuler" },
+    { "QObject", "korvane", "korvane" },
+    { "StackTextTitle", "Dark Theme", "Thème sombre" },
+    { "StackTextTitle", "Light Theme", "Thème clair" },
+    { "StackTextTitle", "Select Accent Color", "Sélectionner la couleur accent" },
+    { "StackTextTitle", "Select Primary Color", "Sélectionner la couleur primaire" },
+    { "SwipeTextTitle", "Dark Theme", "Thème sombre" },
+    { "SwipeTextTitle", "Light Theme", "Thème clair" },
+    { "SwipeTextTitle", "Select Accent Color", "Sélectionner la couleur accent" },
+    { "SwipeTextTitle", "Select Primary Color", "Sélectionner la couleur primaire" },
+    { "TextField", "Copy", "Copier" },
+    { "TextField", "Cut", "Couper" },
+    { "TextField", "Paste", "Coller" },
+    { "WaitView", "text", "texte" },
+    { "ZoneIcon", "%1%2", "%1%2" },
+};
+
+} // namespace
+
+class TstCatalogue : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void shippedMessages_data();
+    void shippedMessages();
+    void lookups_data();
+    void lookups();
+    void loaderFallbacks_data();
+    void loaderFallbacks();
+    void qtCatalogue();
+
+private:
+    QTranslator m_embedded;
+    QTranslator m_onDisk;
+};
+
+void TstCatalogue::initTestCase()
+{
+    QVERIFY(m_embedded.load("korvane_fr", ":/translations"));
+    QVERIFY(!m_embedded.isEmpty());
+    // The copy beside the program is the file the language list offers.
+    const QString onDisk = QStringLiteral(KORVANE_RUNTIME_TRANSLATIONS "/korvane_fr.qm");
+    QVERIFY2(QFile::exists(onDisk), qPrintable(onDisk));
+    QVERIFY(m_onDisk.load(onDisk));
+}
+
+void TstCatalogue::shippedMessages_data()
+{
+    QTest::addColumn<QString>("context");
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("french");
+    for (const Message& message : cstCatalogue) {
+        const QByteArray tag = QByteArray(message.context) + " / " + message.source;
+        QTest::newRow(tag.constData())
+            << QString::fromUtf8(message.context) << QString::fromUtf8(message.source)
+            << QString::fromUtf8(message.french);
+    }
+}
+
+void TstCatalogue::shippedMessages()
+{
+    QFETCH(QString, context);
+    QFETCH(QString, source);
+    QFETCH(QString, french);
+    const QByteArray ctx = context.toUtf8();
+    const QByteArray src = source.toUtf8();
+    QCOMPARE(m_embedded.translate(ctx.constData(), src.constData()), french);
+    QCOMPARE(m_onDisk.translate(ctx.constData(), src.constData()), french);
+}
+
+void TstCatalogue::lookups_data()
+{
+    QTest::addColumn<QString>("context");
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("expected");
+    // An empty result means "not in the catalogue": the caller shows the source text.
+    QTest::newRow("same text, own context main") << "main"
+                                                 << "Settings" << QString::fromUtf8("Paramètres");
+    QTest::newRow("same text, own context PageSettings")
+        << "PageSettings"
+        << "Settings" << QString::fromUtf8("Paramètres");
+    QTest::newRow("Start in main") << "main"
+                                   << "Start" << QString::fromUtf8("Démarrer");
+    QTest::newRow("text of another context") << "General"
+                                             << "Settings" << QString();
+    QTest::newRow("Stop only in PageWelcome") << "main"
+                                              << "Stop" << QString();
+    QTest::newRow("unknown context") << "Nowhere"
+                                     << "Settings" << QString();
+    QTest::newRow("case differs") << "PageWelcome"
+                                  << "settings" << QString();
+    QTest::newRow("trailing blank kept") << "korvane::Translator"
+                                         << "%1 day" << QString();
+    QTest::newRow("context without namespace") << "Translator"
+                                               << "Error" << QString();
+    QTest::newRow("unknown text") << "ChannelItem"
+                                  << "Scroll" << QString();
+}
+
+void TstCatalogue::lookups()
+{
+    QFETCH(QString, context);
+    QFETCH(QString, source);
+    QFETCH(QString, expected);
+    QCOMPARE(
+        m_embedded.translate(context.toUtf8().constData(), source.toUtf8().constData()), expected);
+}
+
+void TstCatalogue::loaderFallbacks_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("loads");
+    QTest::newRow("korvane_fr") << "korvane_fr" << true;
+    QTest::newRow("with country part") << "korvane_fr_FR" << true;
+    QTest::newRow("qt_fr") << "qt_fr" << true;
+    QTest::newRow("qt with country part") << "qt_fr_CA" << true;
+    QTest::newRow("no German catalogue") << "korvane_de" << false;
+    QTest::newRow("no Qt German catalogue") << "qt_de" << false;
+    QTest::newRow("english has no catalogue") << "korvane_en_US" << false;
+}
+
+void TstCatalogue::loaderFallbacks()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, loads);
+    QTranslator translator;
+    QCOMPARE(translator.load(name, ":/translations"), loads);
+}
+
+void TstCatalogue::qtCatalogue()
+{
+    // qt_fr.qm only names its parts; it loads only when they are embedded beside it.
+    QTranslator translator;
+    QVERIFY(translator.load("qt_fr", ":/translations"));
+    QCOMPARE(translator.translate("QPlatformTheme", "Cancel"), QStringLiteral("Annuler"));
+    for (const char* part : { "qtbase_fr", "qtscript_fr", "qtmultimedia_fr", "qtxmlpatterns_fr" })
+        QVERIFY2(QFile::exists(QStringLiteral(":/translations/%1.qm").arg(part)), part);
+}
+
+QTEST_GUILESS_MAIN(TstCatalogue)
+#include "tst_catalogue.moc"

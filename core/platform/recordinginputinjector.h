@@ -1,0 +1,31 @@
+#pragma once
+
+#include "core/korvane_core_export.h"
+#include "core/platform/inputinjector.h"
+#include "core/platform/inputrecord.h"
+
+#include <vector>
+
+namespace korvane::core {
+
+// Keeps every record instead of injecting it, so the injection logic can be
+// checked without touching the desktop. setFailure makes the following calls
+// report that reason, as a platform refusing the input would.
+class KORVANE_CORE_EXPORT RecordingInputInjector : public InputInjector {
+public:
+    bool sendKey(int virtualKey, int scanCode, std::uint32_t flags) override;
+    bool sendMouse(std::uint32_t flags, std::int32_t wheelData) override;
+
+    const std::vector<InputRecord>& records() const { return m_records; }
+    void clear() { m_records.clear(); }
+
+    void setFailure(std::string reason) { m_failure = std::move(reason); }
+
+private:
+    bool result();
+
+    std::vector<InputRecord> m_records;
+    std::string m_failure;
+};
+
+} // namespace korvane::core

@@ -1,0 +1,133 @@
+// The program itself, started as a user would: what it reads, what it writes
+// back at exit, and what it does when files are missing or damaged.
+#include "programrunner.h"
+
+#include "datamodel/configuration.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+using korvane::datamodel::Configuration;
+
+class TestStartup : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { QDir(homeFile(QString())).removeRecursively(); }
+
+    void firstStartWritesDefaults()
+    {
+        ProgramRunner korvane(QStringLiteral(KORVANE_PROGRAM));
+        korvane.start();
+        QVERIFY2(korvane.waitForLog(QStringLiteral("Execute application ...")), qPrintable(korvane.log()));
+        QVERIFY(korvane.terminate());
+        QCOMPARE(korvane.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(korvane.exitCode(), 0);
+        QVERIFY2(!korvane.log().contains(QStringLiteral("Cannot")), qPrintable(korvane.log()));
+
+        QCOMPARE(readFile(homeFile(QStringLiteral("korvane.json"))),
+            Configuration().toJson(QJsonDocument::Indented));
+        QSettings screen(homeFile(QStringLiteral("screen.ini")), QSettings::IniFormat);
+        QCOMPARE(screen.value(QStringLiteral("scale")).toDouble(), 1.0);
+        QCOMPARE(screen.value(QStringLiteral("orientation")).toString(),
+            QStringLiteral("ORIENTATION_PREFERENCE_PORTRAIT"));
+    }
+
+    void userFileOverridesDefaultKeyByKey()
+    {
+        writeFile(homeFile(QStringLiteral("korvane.json")),
+            R"({"configuration":{"application":{"theme":"DARK","language":"fr"},
+                "switch":{"serial_name":"COM5","input_left":"L","input_right":"R",
+                "left_channel":{"enabled":true,"mode":"KEYBOARD","key":65,"modifier":33554432,
+                "native":"38"}}}})");
+        ProgramRunner korvane(QStringLiteral(KORVANE_PROGRAM));
+        korvane.start();
+        QVERIFY2(korvane.waitForLog(QStringLiteral("Execute application ...")), qPrintable(korvane.log()));
+        QVERIFY(korvane.terminate());
+        QCOMPARE(korvane.exitCode(), 0);
+
+        Configuration written;
+        QVERIFY(written.fromJson(readFile(homeFile(QStringLiteral("korvane.json")))));
+        const auto& application = written.get_configurationApplication();
+        QCOMPARE(application.theme(), korvane::datamodel::Theme::DARK);
+        QCOMPARE(application.language(), QStringLiteral("fr"));
+        QCOMPARE(application.orientation(), QStringLiteral("ORIENTATION_PREFERENCE_PORTRAIT"));
+        QCOMPARE(application.runStartup(), true);
+        const auto& switchSection = written.get_configurationSwitch();
+        QCOMPARE(switchSection.inputLeftChannel(), QStringLiteral("L"));
+        QCOMPARE(switchSection.inputRightChannel(), QStringLiteral("R"));
+        QCOMPARE(switchSection.leftChannel().enabled(), true);
+        QCOMPARE(switchSection.leftChannel().key(), 65);
+        QCOMPARE(switchSection.leftChannel().modifiers(), 33554432);
+        QCOMPARE(switchSection.leftChannel().nativeScanCode(), 38u);
+        QCOMPARE(switchSection.rightChannel(), Configuration().get_configurationSwitch().rightChannel());
+    }
+
+    void damagedUserFileIsKept()
+    {
+        const QByteArray damaged = R"({"configuration":{"switch":{"input_left":"L")";
+        writeFile(homeFile(QStringLiteral("korvane.json")), damaged);
+        ProgramRunner korvane(QStringLiteral(KORVANE_PROGRAM));
+        korvane.start();
+        QVERIFY2(korvane.waitForLog(QStringLiteral("Execute application ...")), qPrintable(korvane.log()));
+        QVERIFY2(korvane.log().contains(QStringLiteral("ERROR korvane - offset")), qPrintable(korvane.log()));
+        QVERIFY(korvane.log().contains(QStringLiteral("korvane.json.bak")));
+        QVERIFY(korvane.terminate());
+        QCOMPARE(korvane.exitCode(), 0);
+
+        QCOMPARE(readFile(homeFile(QStringLiteral("korvane.json.bak"))), damaged);
+        Configuration written;
+        QVERIFY(written.fromJson(readFile(homeFile(QStringLiteral("korvane.json")))));
+    }
+
+    void missingDefaultFileFallsBackToBuiltInDefaults()
+    {
+        // A copy of the program without its conf folder; it finds its libraries
+        // relative to itself.
+        QTemporaryDir tree;
+        QVERIFY(QDir().mkpath(tree.filePath(QStringLiteral("bin"))));
+        QVERIFY(QDir().mkpath(tree.filePath(QStringLiteral("lib"))));
+        const QString program = tree.filePath(QStringLiteral("bin/korvane"));
+        QVERIFY(QFile::copy(QStringLiteral(KORVANE_PROGRAM), program));
+        const QDir libraries(QStringLiteral(KORVANE_LIBRARY_DIR));
+        for (const QString& library : libraries.entryList({ QStringLiteral("*.so*") }, QDir::Files))
+            QVERIFY(QFile::copy(libraries.filePath(library), tree.filePath(QStringLiteral("lib/") + library)));
+
+        ProgramRunner korvane(program);
+        korvane.start();
+        QVERIFY2(korvane.waitForLog(QStringLiteral("Execute application ...")), qPrintable(korvane.log()));
+        QCOMPARE(korvane.logCount(QStringLiteral("ERROR korvane - Cannot open configuration file")), 1);
+        QCOMPARE(korvane.logCount(QStringLiteral(" ERROR ")), 1);
+        QVERIFY(korvane.terminate());
+        QCOMPARE(korvane.exitCode(), 0);
+        QCOMPARE(readFile(homeFile(QStringLiteral("korvane.json"))),
+            Configuration().toJson(QJsonDocument::Indented));
+    }
+
+    void secondStartHandsOverAndEnds()
+    {
+        ProgramRunner first(QStringLiteral(KORVANE_PROGRAM));
+        first.start();
+        QVERIFY2(first.waitForLog(QStringLiteral("Execute application ...")), qPrintable(first.log()));
+
+        ProgramRunner second(QStringLiteral(KORVANE_PROGRAM));
+        second.start({ QStringLiteral("--hello") });
+        QVERIFY(second.waitForFinished());
+        QCOMPARE(second.exitCode(), 1);
+        QCOMPARE(second.log(), QStringLiteral("korvane is already started !\n"));
+        QVERIFY(!QFile::exists(homeFile(QStringLiteral("korvane.json"))));
+
+        QVERIFY(!first.waitForFinished(500));
+        QVERIFY(first.terminate());
+        QCOMPARE(first.exitCode(), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestStartup)
+
+#include "tst_startup.moc"

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "datamodel/korvane_datamodel_export.h"
+
+#include <QString>
+
+namespace korvane::datamodel {
+
+// The folders the program reads and writes. Paths are returned as built:
+// ".." segments are kept and separators are not normalised.
+class KORVANE_DATAMODEL_EXPORT KorvanePath {
+public:
+    // Creates the writable folders (home, pictures, temporary) when missing.
+    static void makePath();
+
+    static QString getHomePath();
+    static QString getDataPath();
+    static QString getTranslationPath();
+    static QString getPicturePath();
+    static QString getTempPath();
+
+private:
+    KorvanePath() = default;
+};
+
+} // namespace korvane::datamodel

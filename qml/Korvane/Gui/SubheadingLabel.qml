@@ -1,0 +1,12 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Controls.Material 2.15
+
+// Subheading text: the heading of a list or a group.
+Label {
+    id: root
+
+    font.pixelSize: 16
+    color: Material.secondaryTextColor
+    elide: Text.ElideRight
+}

@@ -1,0 +1,168 @@
+// The scene reads and writes channel modes and click types through the
+// meta-type names "Mode" and "ClickType"; these tests load small scene
+// documents against a live channel the way the program registers them.
+#include "datamodel/clicktypeclass.h"
+#include "datamodel/configurationchannel.h"
+#include "datamodel/configurationswitch.h"
+#include "datamodel/modeclass.h"
+
+#include <QQmlComponent>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QScopedPointer>
+#include <QSignalSpy>
+#include <QtTest>
+
+using namespace korvane::datamodel;
+
+class TestChannelScene : public QObject {
+    Q_OBJECT
+
+private:
+    QObject* load(QQmlEngine& engine, const QByteArray& body)
+    {
+        QQmlComponent component(&engine);
+        component.setData("import QtQml 2.15\nimport com.korvane 1.0\n" + body, QUrl());
+        QObject* object = component.create();
+        if (!object)
+            qWarning() << component.errorString();
+        return object;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        const char* uri = "com.korvane";
+        qRegisterMetaType<ModeClass::Type>("Mode");
+        qRegisterMetaType<ClickTypeClass::Type>("ClickType");
+        qmlRegisterUncreatableType<ConfigurationSwitch>(uri, 1, 0, "ConfigurationSwitch",
+            QStringLiteral("ConfigurationSwitch (from module core) may not be created directly."));
+        qmlRegisterUncreatableType<ConfigurationChannel>(uri, 1, 0, "ConfigurationChannel",
+            QStringLiteral("ConfigurationChannel (from module core) may not be created directly."));
+        qmlRegisterUncreatableType<ModeClass>(
+            uri, 1, 0, "Mode", QStringLiteral("Not creatable as it is an enum type"));
+        qmlRegisterUncreatableType<ClickTypeClass>(
+            uri, 1, 0, "ClickType", QStringLiteral("Not creatable as it is an enum type"));
+    }
+
+    void readsEnumerations_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("clickType");
+        QTest::newRow("defaults") << int(ModeClass::MOUSE) << int(ClickTypeClass::LEFT);
+        QTest::newRow("keyboard, scroll down")
+            << int(ModeClass::KEYBOARD) << int(ClickTypeClass::SCROLLDOWN);
+        QTest::newRow("none, empty") << int(ModeClass::NONE) << int(ClickTypeClass::EMPTY);
+    }
+
+    void readsEnumerations()
+    {
+        QFETCH(int, mode);
+        QFETCH(int, clickType);
+        ConfigurationChannel channel;
+        channel.set_mode(static_cast<Mode>(mode));
+        channel.set_clickType(static_cast<ClickType>(clickType));
+
+        // A "Mode" value reaches script as a wrapped variant: it compares with
+        // == and converts with Number(), but === against Mode.X would be false.
+        QQmlEngine engine;
+        engine.rootContext()->setContextProperty(QStringLiteral("channel"), &channel);
+        QScopedPointer<QObject> object(load(engine,
+            "QtObject {\n"
+            "  property int mode: channel.mode\n"
+            "  property int clickType: channel.clickType\n"
+            "  property bool modeMatches: channel.mode == Mode.KEYBOARD\n"
+            "  property bool numberMatches: Number(channel.mode) === Mode.KEYBOARD\n"
+            "  property bool clickMatches: channel.clickType == ClickType.SCROLLDOWN\n"
+            "}"));
+        QVERIFY(object);
+        QCOMPARE(object->property("mode").toInt(), mode);
+        QCOMPARE(object->property("numberMatches").toBool(), mode == ModeClass::KEYBOARD);
+        QCOMPARE(object->property("clickType").toInt(), clickType);
+        QCOMPARE(object->property("modeMatches").toBool(), mode == ModeClass::KEYBOARD);
+        QCOMPARE(
+            object->property("clickMatches").toBool(), clickType == ClickTypeClass::SCROLLDOWN);
+    }
+
+    void writesEnumerations()
+    {
+        ConfigurationChannel channel;
+        QSignalSpy modeSpy(&channel, &ConfigurationChannel::modeChanged);
+        QSignalSpy clickSpy(&channel, &ConfigurationChannel::clickTypeChanged);
+        QVERIFY(modeSpy.isValid());
+
+        QQmlEngine engine;
+        engine.rootContext()->setContextProperty(QStringLiteral("channel"), &channel);
+        QScopedPointer<QObject> object(load(engine,
+            "QtObject {\n"
+            "  Component.onCompleted: {\n"
+            "    channel.mode = Mode.KEYBOARD\n"
+            "    channel.clickType = ClickType.SCROLLUP\n"
+            "  }\n"
+            "}"));
+        QVERIFY(object);
+        QCOMPARE(channel.mode(), ModeClass::KEYBOARD);
+        QCOMPARE(channel.clickType(), ClickTypeClass::SCROLLUP);
+        QCOMPARE(modeSpy.count(), 1);
+        QCOMPARE(modeSpy.at(0).at(0).toInt(), int(ModeClass::KEYBOARD));
+        QCOMPARE(clickSpy.count(), 1);
+        QCOMPARE(clickSpy.at(0).at(0).toInt(), int(ClickTypeClass::SCROLLUP));
+    }
+
+    void enumerationScopes()
+    {
+        QQmlEngine engine;
+        QScopedPointer<QObject> object(load(engine,
+            "QtObject {\n"
+            "  property int keyboard: Mode.KEYBOARD\n"
+            "  property int scrollDown: ClickType.SCROLLDOWN\n"
+            "}"));
+        QVERIFY(object);
+        QCOMPARE(object->property("keyboard").toInt(), 1);
+        QCOMPARE(object->property("scrollDown").toInt(), 6);
+    }
+
+    void predicatesFollowWrites()
+    {
+        ConfigurationChannel channel;
+        QQmlEngine engine;
+        engine.rootContext()->setContextProperty(QStringLiteral("channel"), &channel);
+        QScopedPointer<QObject> object(load(engine,
+            "QtObject {\n"
+            "  function pick() { channel.clickType = ClickType.MIDDLE; return "
+            "channel.isClickMiddle() }\n"
+            "}"));
+        QVERIFY(object);
+        QVariant result;
+        QVERIFY(QMetaObject::invokeMethod(object.data(), "pick", Q_RETURN_ARG(QVariant, result)));
+        QVERIFY(result.toBool());
+    }
+
+    void uncreatable_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("channel") << QByteArray("ConfigurationChannel { }")
+                                 << "ConfigurationChannel (from module core) may not be created "
+                                    "directly.";
+        QTest::newRow("switch") << QByteArray("ConfigurationSwitch { }")
+                                << "ConfigurationSwitch (from module core) may not be created "
+                                   "directly.";
+    }
+
+    void uncreatable()
+    {
+        QFETCH(QByteArray, body);
+        QFETCH(QString, reason);
+        QQmlEngine engine;
+        QQmlComponent component(&engine);
+        component.setData("import QtQml 2.15\nimport com.korvane 1.0\n" + body, QUrl());
+        QTest::ignoreMessage(QtWarningMsg, "QQmlComponent: Component is not ready");
+        QScopedPointer<QObject> object(component.create());
+        QVERIFY(!object);
+        QVERIFY2(component.errorString().contains(reason), qPrintable(component.errorString()));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestChannelScene)
+#include "tst_channelscene.moc"

@@ -1,0 +1,76 @@
+import QtQuick 2.7
+import QtQuick.Window 2.2
+import QtQuick.Layouts 1.3
+import QtQuick.Controls 2.2
+import QtQuick.Controls.Material 2.0
+import com.korvane 1.0
+import Korvane.Gui 1.0
+
+// The About box: product picture, maker's notice and version.
+OverlayView {
+    id: root
+
+    objectName: "aboutView"
+    width: window.width < 800 ? window.width * 0.95 : 800
+    height: window.height < 500 ? window.height * 0.95 : 500
+    Accessible.name: qsTr("Version %1").arg(Qt.application.version)
+
+    background: Rectangle {
+        radius: 15
+        color: "white"
+    }
+
+    ColumnLayout {
+        anchors.fill: parent
+        anchors.margins: 9
+
+        Image {
+            id: image
+
+            objectName: "aboutImage"
+            source: "qrc:/images/application/korvanne.svg"
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            smooth: true
+            mipmap: true
+            fillMode: Image.PreserveAspectFit
+            sourceSize.width: width
+            sourceSize.height: height
+        }
+
+        RowLayout {
+            Layout.fillWidth: true
+
+            Label {
+                id: noticeLabel
+
+                objectName: "noticeLabel"
+                Layout.fillWidth: true
+                Layout.preferredWidth: 1
+                horizontalAlignment: Text.AlignLeft
+                verticalAlignment: Text.AlignVCenter
+                color: Material.primary
+                font.pointSize: 18
+                fontSizeMode: Text.Fit
+                minimumPointSize: 10
+                wrapMode: Text.WordWrap
+                text: qsTr("Made by ormidan for people who drive their computer with a switch")
+            }
+
+            Label {
+                id: textLabel
+
+                objectName: "textLabel"
+                Layout.fillWidth: true
+                Layout.preferredWidth: 1
+                horizontalAlignment: Text.AlignRight
+                verticalAlignment: Text.AlignVCenter
+                color: Material.primary
+                font.pointSize: 18
+                fontSizeMode: Text.Fit
+                minimumPointSize: 10
+                text: qsTr("Version %1").arg(Qt.application.version)
+            }
+        }
+    }
+}

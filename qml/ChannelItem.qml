@@ -1,0 +1,336 @@
+import QtQuick 2.9
+import QtQuick.Layouts 1.3
+import QtQuick.Controls 2.2
+import QtQuick.Controls.Material 2.2
+import com.korvane 1.0
+import Korvane.Gui 1.0
+
+// What one switch channel does: on or off, a mouse action or a key. Every
+// choice is written into the channel section at once.
+Item {
+    id: root
+
+    // The channel's name, shown on the enable switch.
+    property string title: ""
+    // The channel section (ConfigurationChannel) that this panel edits.
+    property var configuration: null
+    // Hides the enable switch.
+    property bool forceEnabled: true
+    // Tint of the tile pictures.
+    property color iconColor: window.iconColor
+    // Background of the key capture overlay.
+    property color overlayColor: window.backgroundColor
+    readonly property alias keyOverlayOpened: keyOverlay.opened
+
+    signal enableChanged()
+
+    function refresh() {
+        // Checking tiles from code is not a user toggle: it writes nothing.
+        if (!root.configuration)
+            return
+        if (root.configuration.isModeMouse())
+            mouseModeSwitch.checked = true
+        else if (root.configuration.isModeKeyboard())
+            keyboardModeSwitch.checked = true
+
+        if (root.configuration.isClickLeft())
+            leftButton.checked = true
+        else if (root.configuration.isClickRight())
+            rightButton.checked = true
+        else if (root.configuration.isClickMiddle())
+            middleButton.checked = true
+        else if (root.configuration.isDoubleClick())
+            doubleButton.checked = true
+        else if (root.configuration.isScrollUp())
+            scrollUpButton.checked = true
+        else if (root.configuration.isScrollDown())
+            scrollDownButton.checked = true
+    }
+
+    function forceMouse() {
+        mouseModeSwitch.checked = true
+        root.configuration.mode = Mode.MOUSE
+    }
+
+    function forceKeyboard() {
+        keyboardModeSwitch.checked = true
+        root.configuration.mode = Mode.KEYBOARD
+    }
+
+    function chooseClick(clickType) {
+        root.configuration.clickType = clickType
+        root.forceMouse()
+    }
+
+    // Stores a key pressed in the capture overlay; keys the injector cannot
+    // send (lone modifiers, key code 0) give no text and are skipped.
+    function captureKey(event) {
+        var text = appInterface.keyString(event.key, event.modifiers)
+        if (text === "")
+            return false
+        root.configuration.key = event.key
+        root.configuration.modifiers = event.modifiers
+        root.configuration.nativeScanCode = event.nativeScanCode
+        keyOverlay.close()
+        root.forceKeyboard()
+        return true
+    }
+
+    function keyText() {
+        if (!root.configuration)
+            return qsTr("Enter a key...")
+        var text = appInterface.keyString(root.configuration.key, root.configuration.modifiers)
+        return text !== "" ? text : qsTr("Enter a key...")
+    }
+
+    implicitWidth: column.implicitWidth
+    implicitHeight: column.implicitHeight
+
+    Component.onCompleted: root.refresh()
+
+    ButtonGroup {
+        id: group1
+    }
+
+    ButtonGroup {
+        id: group2
+    }
+
+    ColumnLayout {
+        id: column
+
+        anchors.fill: parent
+
+        Switch {
+            id: enableSwitch
+
+            objectName: "enableSwitch"
+            visible: !root.forceEnabled
+            text: root.title
+            font.pixelSize: 20
+            font.weight: Font.Medium
+            checked: root.configuration ? root.configuration.enabled : false
+            focusPolicy: Qt.StrongFocus
+            Accessible.name: root.title
+
+            onToggled: {
+                root.configuration.enabled = checked
+                root.enableChanged()
+            }
+            Keys.onReturnPressed: {
+                toggle()
+                toggled()
+            }
+            Keys.onEnterPressed: {
+                toggle()
+                toggled()
+            }
+        }
+
+        RowLayout {
+            Layout.fillWidth: true
+
+            SwitchIcon {
+                id: mouseModeSwitch
+
+                objectName: "mouseModeSwitch"
+                text: qsTr("Mouse")
+                image: "qrc:/images/hardware/mouse.svg"
+                overlayColor: root.iconColor
+                minimumWidth: 150
+                buttonGroup: group1
+                Layout.alignment: Qt.AlignTop
+
+                onToogled: if (checked) root.configuration.mode = Mode.MOUSE
+            }
+
+            ColumnLayout {
+                Layout.fillWidth: true
+
+                RowLayout {
+                    Layout.fillWidth: true
+
+                    SwitchIcon {
+                        id: leftButton
+
+                        objectName: "leftButton"
+                        text: qsTr("Left")
+                        image: "qrc:/images/hardware/mouse_left.svg"
+                        overlayColor: root.iconColor
+                        minimumWidth: 150
+                        buttonGroup: group2
+
+                        onToogled: if (checked) root.chooseClick(ClickType.LEFT)
+                    }
+
+                    SwitchIcon {
+                        id: rightButton
+
+                        objectName: "rightButton"
+                        text: qsTr("Right")
+                        image: "qrc:/images/hardware/mouse_right.svg"
+                        overlayColor: root.iconColor
+                        minimumWidth: 150
+                        buttonGroup: group2
+
+                        onToogled: if (checked) root.chooseClick(ClickType.RIGHT)
+                    }
+
+                    SwitchIcon {
+                        id: middleButton
+
+                        objectName: "middleButton"
+                        text: qsTr("Middle")
+                        image: "qrc:/images/hardware/mouse_middle.svg"
+                        overlayColor: root.iconColor
+                        minimumWidth: 150
+                        buttonGroup: group2
+
+                        onToogled: if (checked) root.chooseClick(ClickType.MIDDLE)
+                    }
+                }
+
+                RowLayout {
+                    Layout.fillWidth: true
+
+                    // Shown: the injector now sends a real double click.
+                    SwitchIcon {
+                        id: doubleButton
+
+                        objectName: "doubleButton"
+                        text: qsTr("Double")
+                        image: "qrc:/images/hardware/mouse_double.svg"
+                        overlayColor: root.iconColor
+                        minimumWidth: 150
+                        buttonGroup: group2
+
+                        onToogled: if (checked) root.chooseClick(ClickType.DOUBLE)
+                    }
+
+                    SwitchIcon {
+                        id: scrollUpButton
+
+                        objectName: "scrollUpButton"
+                        text: qsTr("Up")
+                        image: "qrc:/images/hardware/mouse_scroll.svg"
+                        overlayColor: root.iconColor
+                        minimumWidth: 150
+                        buttonGroup: group2
+
+                        onToogled: if (checked) root.chooseClick(ClickType.SCROLLUP)
+                    }
+
+                    SwitchIcon {
+                        id: scrollDownButton
+
+                        objectName: "scrollDownButton"
+                        text: qsTr("Down")
+                        image: "qrc:/images/hardware/mouse_scroll.svg"
+                        overlayColor: root.iconColor
+                        minimumWidth: 150
+                        buttonGroup: group2
+
+                        onToogled: if (checked) root.chooseClick(ClickType.SCROLLDOWN)
+                    }
+                }
+            }
+        }
+
+        RowLayout {
+            Layout.fillWidth: true
+
+            SwitchIcon {
+                id: keyboardModeSwitch
+
+                objectName: "keyboardModeSwitch"
+                text: qsTr("Keyboard")
+                image: "qrc:/images/hardware/keyboard.svg"
+                overlayColor: root.iconColor
+                minimumWidth: 150
+                buttonGroup: group1
+
+                onToogled: if (checked) root.configuration.mode = Mode.KEYBOARD
+            }
+
+            RowLayout {
+                Layout.fillWidth: true
+
+                DialogLabel {
+                    id: keyLabel
+
+                    text: qsTr("Key")
+                }
+
+                Item {
+                    width: 16
+                }
+
+                Button {
+                    id: keyName
+
+                    objectName: "keyName"
+                    text: root.keyText()
+                    Layout.fillWidth: true
+                    focusPolicy: Qt.StrongFocus
+                    Accessible.name: qsTr("Key") + " " + text
+                    Accessible.description: qsTr("Press any key ...")
+
+                    onClicked: keyOverlay.open()
+                    Keys.onReturnPressed: clicked()
+                    Keys.onEnterPressed: clicked()
+                }
+
+                Item {
+                    width: 16
+                }
+            }
+        }
+    }
+
+    OverlayView {
+        id: keyOverlay
+
+        objectName: "keyOverlay"
+        parent: Overlay.overlay
+        width: parent ? parent.width / 2 : 0
+        height: parent ? parent.height / 2 : 0
+        // Every key is captured, Escape included; only a click outside closes it.
+        closePolicy: Popup.CloseOnPressOutside
+        Accessible.name: qsTr("Press any key ...")
+
+        onOpened: keyCatcher.forceActiveFocus()
+
+        background: Rectangle {
+            radius: 15
+            color: root.overlayColor
+        }
+
+        TitleLabel {
+            anchors.centerIn: parent
+            text: qsTr("Press any key ...")
+        }
+
+        MouseArea {
+            anchors.fill: parent
+            onClicked: console.log("click")
+        }
+
+        Item {
+            id: keyCatcher
+
+            objectName: "keyCatcher"
+            anchors.fill: parent
+            focus: true
+            Accessible.role: Accessible.Dialog
+            Accessible.name: qsTr("Press any key ...")
+
+            // Application shortcuts (Ctrl+Q quits, F11 goes full screen) must
+            // not fire while the user is choosing a key: take them as keys.
+            Keys.onShortcutOverride: event.accepted = true
+            Keys.onPressed: {
+                event.accepted = true
+                root.captureKey(event)
+            }
+        }
+    }
+}

@@ -1,0 +1,171 @@
+#include "core/applicationinterface.h"
+
+#include "common/logmanager.h"
+#include "common/timeutils.h"
+#include "core/platform/autostart.h"
+#include "core/platform/displayrotation.h"
+#include "core/platform/inputinjector.h"
+#include "datamodel/version.h"
+
+#include <QCoreApplication>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QScreen>
+#include <QSysInfo>
+#include <QTranslator>
+
+namespace korvane::core {
+
+const int ApplicationInterface::cst_reboot_code = 999;
+
+ApplicationInterface::ApplicationInterface(QObject* parent)
+    : QObject(parent)
+    , m_injector(InputInjector::createNative())
+{
+    if (QCoreApplication* application = QCoreApplication::instance())
+        application->installEventFilter(this);
+}
+
+ApplicationInterface::~ApplicationInterface()
+{
+    releaseAll();
+    delete m_qtTranslator;
+    delete m_appTranslator;
+}
+
+bool ApplicationInterface::eventFilter(QObject* watched, QEvent* event)
+{
+    return QObject::eventFilter(watched, event);
+}
+
+void ApplicationInterface::set_configuration(const datamodel::Configuration& configuration)
+{
+    m_configuration.set_configurationApplication(configuration.get_configurationApplication());
+    m_configuration.set_configurationSwitch(configuration.get_configurationSwitch());
+}
+
+void ApplicationInterface::sendNotification(uint instanceId, QByteArray message)
+{
+    Q_UNUSED(instanceId)
+    emit notificationReceived(QString::fromUtf8(message));
+}
+
+void ApplicationInterface::updateConfiguration()
+{
+    runOnStartup(m_configuration.get_configurationApplication().runStartup());
+}
+
+bool ApplicationInterface::runOnStartup(bool enable)
+{
+    QString error;
+    if (Autostart::apply(QCoreApplication::applicationFilePath(), enable, &error))
+        return true;
+    common::LogManager::GetInstance().errorLog(
+        QStringLiteral("Start at login could not be %1: %2")
+            .arg(enable ? QStringLiteral("enabled") : QStringLiteral("disabled"), error));
+    return false;
+}
+
+int ApplicationInterface::getCurrentVersion()
+{
+    QString digits = datamodel::Version::cst_version;
+    digits.remove(QLatin1Char('.'));
+    bool ok = false;
+    const int version = digits.toInt(&ok, 10);
+    return ok ? version : 0;
+}
+
+bool ApplicationInterface::restart()
+{
+    QCoreApplication::exit(cst_reboot_code);
+    return true;
+}
+
+bool ApplicationInterface::exit()
+{
+    QCoreApplication::quit();
+    return true;
+}
+
+bool ApplicationInterface::isMobile()
+{
+    const QString type = QSysInfo::productType().toLower();
+    return type.contains(QLatin1String("ios")) || type.contains(QLatin1String("android"));
+}
+
+QDateTime ApplicationInterface::getCurrentDateTimeUtc()
+{
+    return QDateTime::currentDateTimeUtc();
+}
+
+QString ApplicationInterface::getDateTime(QDateTime dateTime)
+{
+    return QLocale().toString(dateTime, QLocale::ShortFormat);
+}
+
+QString ApplicationInterface::formatDuration(qulonglong duration_ms)
+{
+    return common::TimeUtils::toTimeString(duration_ms, false);
+}
+
+QString ApplicationInterface::getLocalFile(QUrl url)
+{
+    return url.toString(QUrl::PreferLocalFile);
+}
+
+QUrl ApplicationInterface::getURL(QString filePath)
+{
+    return QUrl::fromLocalFile(filePath);
+}
+
+QPoint ApplicationInterface::cursorPos()
+{
+    return QCursor::pos();
+}
+
+bool ApplicationInterface::isDarkColor(QColor color)
+{
+    const double darkness
+        = 1.0 - (0.299 * color.redF() + 0.587 * color.greenF() + 0.114 * color.blueF());
+    return color.alpha() > 0 && darkness >= 0.3;
+}
+
+QColor ApplicationInterface::getFontColor(QColor background)
+{
+    return isDarkColor(background) ? QColor(Qt::white) : QColor(Qt::black);
+}
+
+QColor ApplicationInterface::getInvertColor(QColor color)
+{
+    return QColor(255 - color.red(), 255 - color.green(), 255 - color.blue(), 255);
+}
+
+double ApplicationInterface::getDpiFactorX(QPoint ref)
+{
+    const QScreen* screen = QGuiApplication::screenAt(ref);
+    return screen ? screen->devicePixelRatio() : 0.0;
+}
+
+double ApplicationInterface::getDpiFactorY(QPoint ref)
+{
+    return getDpiFactorX(ref);
+}
+
+bool ApplicationInterface::isScreenInverted(QPoint ref)
+{
+    const QScreen* screen = QGuiApplication::screenAt(ref);
+    return screen && screen->orientation() == Qt::InvertedPortraitOrientation;
+}
+
+void ApplicationInterface::setOrientation(QString orientation)
+{
+    DisplayRotation::apply(orientation);
+}
+
+QString ApplicationInterface::translate(QString text)
+{
+    return text;
+}
+
+} // namespace korvane::core

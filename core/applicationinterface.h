@@ -1,0 +1,123 @@
+#pragma once
+
+#include "core/korvane_core_export.h"
+#include "core/platform/heldinput.h"
+#include "datamodel/configuration.h"
+
+#include <QColor>
+#include <QDateTime>
+#include <QEvent>
+#include <QObject>
+#include <QPoint>
+#include <QString>
+#include <QUrl>
+
+#include <memory>
+
+class QTranslator;
+
+namespace korvane::core {
+
+class InputInjector;
+
+// The one object through which the scene reaches the system: it owns the
+// configuration document, switches the interface language, keeps the start at
+// login in step, restarts and quits, and injects what the switch channels are
+// configured to produce.
+class KORVANE_CORE_EXPORT ApplicationInterface : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(QString language READ language WRITE setLanguage NOTIFY languageChanged)
+
+public:
+    // Exit code of the event loop that makes the entry function start again.
+    static const int cst_reboot_code;
+
+    // The application object must exist already: the interface installs
+    // itself as its event filter.
+    explicit ApplicationInterface(QObject* parent = nullptr);
+    // Lets go of every key and button still pressed, then removes the
+    // translators.
+    ~ApplicationInterface() override;
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    QString language() const { return m_language; }
+
+    const datamodel::Configuration& get_configuration() const { return m_configuration; }
+    datamodel::Configuration& get_configuration() { return m_configuration; }
+    // Assigns the sections in place: the objects the scene holds stay valid.
+    void set_configuration(const datamodel::Configuration& configuration);
+
+    const QString& get_configurationPath() const { return m_configurationPath; }
+    QString& get_configurationPath() { return m_configurationPath; }
+    void set_configurationPath(const QString& path) { m_configurationPath = path; }
+
+    // The back end that receives the input records; the platform's own by
+    // default. Whatever the previous one still holds pressed is let go first.
+    void setInputInjector(std::unique_ptr<InputInjector> injector);
+    InputInjector& inputInjector() const { return *m_injector; }
+
+    // Why the last injection failed; empty after a successful one.
+    const QString& injectionError() const { return m_injectionError; }
+
+signals:
+    void languageChanged(QString language);
+    void notificationReceived(QString notification);
+
+public slots:
+    void setLanguage(QString language);
+    void sendNotification(uint instanceId, QByteArray message);
+
+public:
+    Q_INVOKABLE void updateTranslation(QString language);
+    Q_INVOKABLE void updateConfiguration();
+    Q_INVOKABLE int getCurrentVersion();
+    Q_INVOKABLE bool restart();
+    Q_INVOKABLE bool exit();
+    Q_INVOKABLE bool isMobile();
+    Q_INVOKABLE QDateTime getCurrentDateTimeUtc();
+    Q_INVOKABLE QString getDateTime(QDateTime dateTime);
+    Q_INVOKABLE QString formatDuration(qulonglong duration_ms);
+    Q_INVOKABLE QString getLocalFile(QUrl url);
+    Q_INVOKABLE QUrl getURL(QString filePath);
+    Q_INVOKABLE QPoint cursorPos();
+    Q_INVOKABLE bool isDarkColor(QColor color);
+    Q_INVOKABLE QColor getFontColor(QColor background);
+    Q_INVOKABLE QColor getInvertColor(QColor color);
+    Q_INVOKABLE double getDpiFactorX(QPoint ref);
+    Q_INVOKABLE double getDpiFactorY(QPoint ref);
+    Q_INVOKABLE bool isScreenInverted(QPoint ref);
+    Q_INVOKABLE void setMousePosition(double x, double y);
+    Q_INVOKABLE void sendKeyPressEvent(Qt::Key key);
+    Q_INVOKABLE void sendKeyReleaseEvent(Qt::Key key);
+    Q_INVOKABLE void setOrientation(QString orientation);
+    Q_INVOKABLE QString translate(QString text);
+    // True only when the start-at-login entry really was written or removed.
+    Q_INVOKABLE bool runOnStartup(bool enable);
+    Q_INVOKABLE QString keyString(qulonglong key, int modifier);
+    Q_INVOKABLE void buttonPressed(int channel);
+    Q_INVOKABLE void buttonPressed(const korvane::datamodel::ConfigurationChannel& configuration);
+    Q_INVOKABLE void buttonReleased(int channel);
+    Q_INVOKABLE void buttonReleased(const korvane::datamodel::ConfigurationChannel& configuration);
+    // Lets go of every key and mouse button that a press left down. Called
+    // when the link is paused or stopped, at exit and by the destructor.
+    Q_INVOKABLE void releaseAll();
+
+private:
+    const datamodel::ConfigurationChannel* channel(int number) const;
+    void inject(const std::vector<InputRecord>& records);
+    void reportInjectionFailure(const QString& reason);
+    void sendKeyEvent(QEvent::Type type, Qt::Key key);
+
+    QString m_configurationPath;
+    datamodel::Configuration m_configuration;
+    QTranslator* m_qtTranslator = nullptr;
+    QTranslator* m_appTranslator = nullptr;
+    QString m_language = QStringLiteral("en_US");
+
+    std::unique_ptr<InputInjector> m_injector;
+    HeldInput m_held;
+    QString m_injectionError;
+};
+
+} // namespace korvane::core

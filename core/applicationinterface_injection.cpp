@@ -1,0 +1,128 @@
+#include "core/applicationinterface.h"
+
+#include "common/logmanager.h"
+#include "core/applicationinterface_records.h"
+#include "core/platform/inputinjector.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QWindow>
+
+namespace korvane::core {
+
+using datamodel::ConfigurationChannel;
+
+const ConfigurationChannel* ApplicationInterface::channel(int number) const
+{
+    const auto& section = m_configuration.get_configurationSwitch();
+    switch (number) {
+    case 0:
+        return &section.leftChannel();
+    case 1:
+        return &section.rightChannel();
+    default:
+        return nullptr;
+    }
+}
+
+void ApplicationInterface::buttonPressed(int channel)
+{
+    if (const ConfigurationChannel* configuration = this->channel(channel))
+        buttonPressed(*configuration);
+}
+
+void ApplicationInterface::buttonPressed(const ConfigurationChannel& configuration)
+{
+    inject(ChannelRecords::press(configuration));
+}
+
+void ApplicationInterface::buttonReleased(int channel)
+{
+    if (const ConfigurationChannel* configuration = this->channel(channel))
+        buttonReleased(*configuration);
+}
+
+void ApplicationInterface::buttonReleased(const ConfigurationChannel& configuration)
+{
+    inject(ChannelRecords::release(configuration));
+}
+
+void ApplicationInterface::releaseAll()
+{
+    inject(m_held.takeReleases());
+}
+
+void ApplicationInterface::setInputInjector(std::unique_ptr<InputInjector> injector)
+{
+    releaseAll();
+    m_injector = injector ? std::move(injector) : InputInjector::createNative();
+    m_injectionError.clear();
+}
+
+void ApplicationInterface::inject(const std::vector<InputRecord>& records)
+{
+    for (const InputRecord& record : records) {
+        // Followed even when the platform refuses it: letting go of a key
+        // that did not go down does no harm, leaving one down does.
+        m_held.note(record);
+        if (record.sendTo(*m_injector)) {
+            m_injectionError.clear();
+            continue;
+        }
+        const std::string& reason = m_injector->lastError();
+        reportInjectionFailure(reason.empty() ? QStringLiteral("the system refused the input")
+                                              : QString::fromStdString(reason));
+    }
+}
+
+void ApplicationInterface::reportInjectionFailure(const QString& reason)
+{
+    // A lasting fault (no display, input blocked) is reported once, not for
+    // every record of every press, until an injection succeeds again.
+    if (reason == m_injectionError)
+        return;
+    m_injectionError = reason;
+    common::LogManager::GetInstance().errorLog(
+        QStringLiteral("Input injection failed: %1").arg(reason));
+}
+
+QString ApplicationInterface::keyString(qulonglong key, int modifier)
+{
+    if (key == 0)
+        return QString();
+    const int combination = static_cast<int>(static_cast<quint32>(key)) + modifier;
+    const QString text = QKeySequence(combination).toString(QKeySequence::PortableText);
+    if (QKeySequence(text, QKeySequence::NativeText).toString(QKeySequence::PortableText).isEmpty())
+        return QString();
+    return text;
+}
+
+void ApplicationInterface::sendKeyEvent(QEvent::Type type, Qt::Key key)
+{
+    if (!QCoreApplication::instance())
+        return;
+    QWindow* window = QGuiApplication::focusWindow();
+    if (!window)
+        return;
+    QKeyEvent event(type, key, Qt::NoModifier, QString(), false, 1);
+    QCoreApplication::sendEvent(window, &event);
+}
+
+void ApplicationInterface::sendKeyPressEvent(Qt::Key key)
+{
+    sendKeyEvent(QEvent::KeyPress, key);
+}
+
+void ApplicationInterface::sendKeyReleaseEvent(Qt::Key key)
+{
+    sendKeyEvent(QEvent::KeyRelease, key);
+}
+
+void ApplicationInterface::setMousePosition(double x, double y)
+{
+    QCursor::setPos(static_cast<int>(x), static_cast<int>(y));
+}
+
+} // namespace korvane::core

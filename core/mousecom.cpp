@@ -312,11 +312,13 @@ void MouseCom::lineTimeout()
 
 void MouseCom::dispatch(const QByteArray& line)
 {
-    // Lines completed while paused are read and dropped, never replayed.
-    if (m_paused)
-        return;
-    const QString text = QString::fromUtf8(line).toUpper();
     const quint64 generation = m_generation;
+    const QString received = QString::fromUtf8(line);
+    emit lineReceived(received);
+    // Lines completed while paused are read and dropped, never replayed.
+    if (m_paused || m_generation != generation)
+        return;
+    const QString text = received.toUpper();
     if (!m_match1.isEmpty() && text == m_match1) {
         emit pressed(0);
         emit released(0);

@@ -63,6 +63,9 @@ signals:
     void released(int channel);
     void clicked(int channel);
     void reconnectingChanged(bool reconnecting);
+    // Every complete line from the device, also while paused: lets a settings
+    // page show what a button sends without acting on it.
+    void lineReceived(QString line);
 
 public slots:
     void set_started(bool started);

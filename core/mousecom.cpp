@@ -195,6 +195,10 @@ bool MouseCom::openPort()
     m_port->setBaudRate(cst_baud_rate);
     if (!m_port->open(QIODevice::ReadOnly))
         return false;
+    // Bytes the driver kept from before we listened (a pseudo-terminal keeps
+    // everything) are presses the user made while the link was stopped: they
+    // must not fire now.
+    m_port->clear(QSerialPort::Input);
     m_lines.clear();
     m_lineTimer.stop();
     connect(

@@ -49,6 +49,14 @@ public:
     QString name() const { return m_name; }
     int master() const { return m_master; }
 
+    // Bytes written by the device and not yet read by anyone.
+    int queued() const
+    {
+        int n = 0;
+        ::ioctl(m_slave, FIONREAD, &n);
+        return n;
+    }
+
     // Writes everything, letting the event loop drain the terminal when it is full.
     bool write(const QByteArray& bytes)
     {
@@ -211,6 +219,7 @@ private slots:
     void wire();
     void lineWithoutLineEnd();
     void paused();
+    void pressesWhileStoppedAreNotReplayed();
     void overlongLineWarnsOnce();
     void stopFromPressedHandler();
 
@@ -351,6 +360,22 @@ void TestMouseCom::paused()
     com.set_paused(false);
     QVERIFY(pty.write("L\n"));
     QTRY_COMPARE(recorder.text(), QStringLiteral("p0 r0 c0"));
+}
+
+void TestMouseCom::pressesWhileStoppedAreNotReplayed()
+{
+    Pty pty;
+    QVERIFY(pty.isValid());
+    MouseCom com;
+    com.set_channelKey1(QStringLiteral("L"));
+    Recorder recorder(com);
+    QVERIFY(com.start(pty.name()));
+    com.stop();
+    QVERIFY(pty.write("L\nL\n"));
+    QTRY_COMPARE(pty.queued(), 4);
+    QVERIFY(com.start(pty.name()));
+    QVERIFY(drain(pty, com));
+    QCOMPARE(recorder.text(), QString());
 }
 
 void TestMouseCom::overlongLineWarnsOnce()

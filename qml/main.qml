@@ -1,11 +1,389 @@
-import QtQuick 2.15
-import QtQuick.Window 2.15
+import QtQml 2.2
+import QtQuick 2.10
+import QtQuick.Layouts 1.0
+import QtQuick.Controls 2.3
+import QtQuick.Controls.Material 2.3
+import QtQuick.Controls.Universal 2.3
+import QtQuick.Window 2.0
+import QtQuick.Dialogs 1.3
+import QtMultimedia 5.8
+import QtGraphicalEffects 1.0
+import Qt.labs.platform 1.0
+import Qt.labs.settings 1.0
+import Korvane.Gui 1.0 as Gui
+import com.korvane 1.0
 
-Window {
+Gui.PageStackWindow {
     id: window
 
-    width: 600
-    height: 800
+    property string iconColor: Material.iconColor
+    property color backgroundColor: Material.theme === Material.Dark ? "#56595d" : "white"
+    readonly property bool isDark: Material.theme === Material.Dark
+    property bool __pressed: false
+    property bool __initialized: false
+    property int __last_visibility: Window.Maximized
+    readonly property bool isFullScreen: visibility === Window.FullScreen
+
+    function start() {
+        return mouseCom.start(configurationSwitch.serialName);
+    }
+
+    // Whatever stops the link lets go of what a press left down, so no key or
+    // button stays held while nobody can release it.
+    function stop() {
+        mouseCom.stop();
+        appInterface.releaseAll();
+    }
+
+    function restart() {
+        mouseCom.restart();
+    }
+
+    function showTrayMessage(text) {
+        if (systemTrayIcon.visible)
+            systemTrayIcon.showMessage(Qt.application.displayName, text.arg(Qt.application.displayName));
+    }
+
+    function setPaused(pause) {
+        if (pause) {
+            stop();
+            showTrayMessage(qsTr("%1 is paused."));
+        } else if (start()) {
+            showTrayMessage(qsTr("%1 is running ..."));
+        } else {
+            showTrayMessage(qsTr("Cannot start %1 !"));
+        }
+    }
+
+    function updateConfiguration() {
+        appInterface.updateConfiguration();
+    }
+
+    function setFullScreen(fullscreen, appbar) {
+        if (!fullscreen) {
+            window.visibility = __last_visibility;
+            if (appbar)
+                appBar.visible = true;
+        } else {
+            // Entering twice must not forget the way back.
+            if (window.visibility !== Window.FullScreen)
+                __last_visibility = window.visibility;
+            window.showFullScreen();
+            if (appbar)
+                appBar.visible = false;
+        }
+    }
+
+    function toggleFullScreen(appbar) {
+        setFullScreen(window.visibility !== Window.FullScreen, appbar);
+    }
+
+    function setWindowVisible(visible) {
+        if (visible) {
+            // Brought back from the tray or by a second start: a minimized
+            // window would stay out of sight.
+            if (window.visibility === Window.Minimized)
+                window.showNormal();
+            else
+                window.show();
+            window.raise();
+            window.requestActivate();
+        } else {
+            window.close();
+        }
+    }
+
+    function exit() {
+        appInterface.exit();
+    }
+
+    function setTheme(dark) {
+        window.Material.theme = dark ? Material.Dark : Material.Light;
+    }
+
+    function back() {
+        if (pageStack.depth > 1)
+            pageStack.pop();
+    }
+
+    function showHomePage() {
+        pageStack.push("qrc:/PageHome.qml");
+    }
+
+    function showSettingsPage() {
+        pageStack.push("qrc:/PageSettings.qml");
+    }
+
+    function showWelcomePage() {
+        pageStack.pop(pageWelcome);
+    }
+
+    function isChannelEnabled(channel) {
+        if (channel === 0)
+            return configurationLeftChannel.enabled;
+        if (channel === 1)
+            return configurationRightChannel.enabled;
+        return false;
+    }
+
+    // True when the name designates a device node that exists. The serial
+    // library does not list pseudo-terminals or /dev/serial/by-id links, so
+    // such a port, typed by the user, is only found this way.
+    function deviceExists(name) {
+        if (!name || typeof PathTool === "undefined")
+            return false;
+        if (PathTool.fileExists(name))
+            return true;
+        return name.charAt(0) !== "/" && PathTool.fileExists("/dev/" + name);
+    }
+
+    // The port to use instead of the configured one, or "" to keep it: the
+    // first listed port when the configured one is neither listed nor an
+    // existing device (such as the default "COM5" on Linux).
+    function portToSelect(configured, ports, configuredExists) {
+        if (!ports || ports.length === 0)
+            return "";
+        if (ports.indexOf(configured) >= 0 || configuredExists)
+            return "";
+        return ports[0];
+    }
+
+    function autoSelectPort() {
+        var configured = configurationSwitch.serialName;
+        var port = portToSelect(configured, mouseCom.ports(), deviceExists(configured));
+        if (port !== "") {
+            console.log("Auto configure com port = " + port);
+            configurationSwitch.serialName = port;
+        }
+    }
+
+    title: Qt.application.displayName
     visible: true
-    title: "Korvane"
+    width: 860
+    height: 780
+    appBar.maxActionCount: 10
+    initialPage: PageWelcome {
+        id: pageWelcome
+    }
+
+    onVisibilityChanged: {
+        if (__initialized && visibility !== Window.Hidden)
+            windowsSettings.state = visibility;
+    }
+
+    Component.onCompleted: {
+        if (windowsSettings.state !== 0)
+            window.visibility = windowsSettings.state;
+        setTheme(configuration.isDark());
+        showWelcomePage();
+        __initialized = true;
+        autoSelectPort();
+        if (systrayEnabled)
+            setWindowVisible(false);
+        initialTimer.restart();
+    }
+
+    Timer {
+        id: initialTimer
+
+        objectName: "initialTimer"
+        interval: 1000
+        repeat: false
+        onTriggered: window.start()
+    }
+
+    SystemTrayIcon {
+        id: systemTrayIcon
+
+        objectName: "systemTrayIcon"
+        // The icon has to be there before the tray shows it ("No Icon set").
+        iconSource: mouseCom.started ? "qrc:/images/play.png" : "qrc:/images/pause.png"
+        tooltip: mouseCom.started ? qsTr("%1 is running ...").arg(Qt.application.displayName)
+                                  : qsTr("%1 is paused").arg(Qt.application.displayName)
+
+        onActivated: {
+            if (reason === SystemTrayIcon.MiddleClick)
+                window.setPaused(mouseCom.started);
+            else if (reason === SystemTrayIcon.Trigger)
+                window.setWindowVisible(!window.visible);
+        }
+        onMessageClicked: window.setWindowVisible(true)
+        Component.onCompleted: visible = Qt.binding(function () { return systrayEnabled ? true : false; })
+
+        menu: Menu {
+            MenuItem {
+                objectName: "trayPause"
+                text: mouseCom.started ? qsTr("Pause") : qsTr("Start")
+                onTriggered: window.setPaused(mouseCom.started)
+            }
+            MenuItem {
+                objectName: "traySettings"
+                text: qsTr("Settings")
+                onTriggered: window.setWindowVisible(true)
+            }
+            MenuItem {
+                objectName: "trayQuit"
+                text: qsTr("Quit")
+                onTriggered: Qt.quit()
+            }
+        }
+    }
+
+    Settings {
+        id: windowsSettings
+
+        objectName: "windowsSettings"
+        property int state: 0
+        property alias x: window.x
+        property alias y: window.y
+        property alias width: window.width
+        property alias height: window.height
+    }
+
+    Shortcut {
+        sequence: Qt.platform.os === "osx" ? "Ctrl+Meta+F" : "F11"
+        autoRepeat: false
+        onActivated: window.toggleFullScreen(true)
+    }
+
+    Gui.NavigationPane {
+        id: navDrawer
+
+        objectName: "navDrawer"
+        title: window.title
+        actions: pageStack.currentItem && pageStack.currentItem.navActions ? pageStack.currentItem.navActions : []
+    }
+
+    Gui.WaitView {
+        id: waitView
+
+        objectName: "waitView"
+        visible: false
+    }
+
+    AboutView {
+        id: aboutView
+
+        visible: false
+    }
+
+    MouseCom {
+        id: mouseCom
+
+        objectName: "mouseCom"
+        channelKey1: configurationSwitch.inputLeftChannel
+        channelKey2: configurationSwitch.inputRightChannel
+
+        onPressed: {
+            console.log(channel + "  ->  " + configurationLeftChannel.enabled);
+            console.log(channel + "  ->  " + configurationRightChannel.enabled);
+            if (window.isChannelEnabled(channel)) {
+                appInterface.buttonPressed(channel);
+                window.__pressed = true;
+            }
+        }
+        onReleased: {
+            if (window.isChannelEnabled(channel)) {
+                appInterface.buttonReleased(channel);
+                window.__pressed = false;
+            }
+        }
+        onErrorChanged: {
+            errorPlaceholder.label = error;
+            if (error !== "") {
+                errorPlaceholder.visible = true;
+                window.setWindowVisible(true);
+                console.log(error);
+            } else {
+                errorPlaceholder.visible = false;
+            }
+        }
+    }
+
+    Gui.OverlayView {
+        id: errorPlaceholder
+
+        property alias label: message.text
+
+        objectName: "errorPlaceholder"
+        width: parent.width < 850 ? parent.width * 0.9 : 850
+        height: parent.height < 250 ? parent.height * 0.75 : 250
+
+        background: Rectangle {
+            radius: 15
+            color: errorPlaceholder.Material.backgroundColor
+        }
+
+        Image {
+            id: warningImage
+
+            anchors.top: parent.top
+            anchors.bottom: parent.bottom
+            anchors.left: parent.left
+            anchors.leftMargin: 9
+            width: errorPlaceholder.width / 8
+            source: "qrc:/images/alert/warning.svg"
+            sourceSize.width: width
+            fillMode: Image.PreserveAspectFit
+            mipmap: true
+            visible: false
+        }
+
+        ColorOverlay {
+            id: warningOverlay
+
+            anchors.fill: warningImage
+            source: warningImage
+            color: "orange"
+        }
+
+        Gui.TitleLabel {
+            id: message
+
+            objectName: "errorMessage"
+            anchors.top: parent.top
+            anchors.bottom: parent.bottom
+            anchors.left: warningImage.right
+            anchors.leftMargin: 30
+            anchors.right: closeErrorButton.left
+            text: qsTr("")
+            horizontalAlignment: Text.AlignLeft
+            verticalAlignment: Text.AlignVCenter
+            wrapMode: Text.WordWrap
+            elide: Text.ElideNone
+            fontSizeMode: Text.Fit
+            minimumPointSize: 14
+            Accessible.role: Accessible.AlertMessage
+            Accessible.name: text
+        }
+
+        // Escape and a press outside close the overlay too; the button is
+        // there for those who cannot aim outside it or reach Escape.
+        ToolButton {
+            id: closeErrorButton
+
+            objectName: "errorClose"
+            anchors.top: parent.top
+            anchors.right: parent.right
+            icon.source: "qrc:/images/navigation/close.svg"
+            display: AbstractButton.IconOnly
+            text: qsTr("Close")
+            focus: true
+            Accessible.name: text
+            ToolTip.visible: hovered || visualFocus
+            ToolTip.text: text
+
+            Keys.onReturnPressed: errorPlaceholder.close()
+            Keys.onEnterPressed: errorPlaceholder.close()
+            onClicked: errorPlaceholder.close()
+        }
+    }
+
+    Connections {
+        target: appInterface
+
+        function onNotificationReceived(notification) {
+            window.setWindowVisible(true);
+        }
+    }
 }

@@ -8,8 +8,9 @@ import QtQuick.Controls 2.15
 ComboBox {
     id: root
 
-    property var languages: typeof configuration !== "undefined" && configuration
-                            ? configuration.languageQmlList : []
+    // When the scene gives none, the application section's list is taken
+    // once at completion (that list has no change signal to follow).
+    property var languages
     property string currentCode: typeof configuration !== "undefined" && configuration
                                  ? configuration.language : "en"
     readonly property var entries: buildEntries(languages)
@@ -49,4 +50,14 @@ ComboBox {
     currentIndex: Math.max(0, indexOfCode(currentCode))
     focusPolicy: Qt.StrongFocus
     Accessible.name: displayText
+
+    Component.onCompleted: {
+        if (languages === undefined && typeof configuration !== "undefined" && configuration) {
+            var list = configuration.languageQmlList;
+            var copy = [];
+            for (var i = 0; list && i < list.length; ++i)
+                copy.push({ "name": list[i].name, "code": list[i].code });
+            languages = copy;
+        }
+    }
 }

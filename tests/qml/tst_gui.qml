@@ -1,0 +1,389 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtTest 1.2
+import Korvane.Gui 1.0
+
+// The Korvane.Gui components as the scene uses them: user toggles against
+// toggles written by the scene, keyboard operation and focus.
+Item {
+    id: root
+
+    width: 900
+    height: 700
+
+    ButtonGroup {
+        id: group
+    }
+
+    Column {
+        spacing: 4
+
+        SwitchIcon {
+            id: left
+
+            objectName: "left"
+            text: "Left"
+            image: "qrc:/images/hardware/mouse_left.svg"
+            buttonGroup: group
+            minimumWidth: 150
+        }
+
+        SwitchIcon {
+            id: right
+
+            objectName: "right"
+            text: "Right"
+            buttonGroup: group
+        }
+
+        SwitchIcon {
+            id: single
+
+            objectName: "single"
+            text: "Run application on startup"
+        }
+
+        LanguageComboBox {
+            id: languages
+
+            objectName: "languages"
+            width: 300
+            languages: [{ "name": "French", "code": "fr" }, { "name": "English", "code": "en" }, null]
+            currentCode: "fr"
+        }
+
+        TitleIcon {
+            id: titleIcon
+
+            text: "General"
+            image: "qrc:/images/action/settings.svg"
+        }
+
+        LabelIcon {
+            id: labelIcon
+
+            text: "Process is stopped"
+            image: "qrc:/images/av/pause_circle_outline.svg"
+            textColor: "orange"
+            overlayColor: "orange"
+            pixelSize: 18
+        }
+    }
+
+    StackPage {
+        id: page
+
+        title: "Welcome"
+        navActions: [
+            PageAction {
+                id: settingsAction
+
+                objectName: "settingsAction"
+                text: "General"
+                category: "Settings"
+            },
+            PageAction {
+                id: hiddenAction
+
+                text: "Hidden"
+                category: "Settings"
+                visible: false
+            },
+            PageAction {
+                id: exitAction
+
+                objectName: "exitAction"
+                text: "Exit"
+                category: "General"
+            },
+            PageAction {
+                id: moreAction
+
+                text: "More settings"
+                category: "Settings"
+            }
+        ]
+    }
+
+    NavigationPane {
+        id: pane
+
+        actions: page.navActions
+    }
+
+    OverlayView {
+        id: overlay
+
+        width: 200
+        height: 100
+    }
+
+    Component {
+        id: tintedImage
+
+        TintedImage {
+            width: 48
+            height: 48
+            color: "orange"
+        }
+    }
+
+    Component {
+        id: secondPage
+
+        StackPage {
+            property bool keep: false
+
+            title: "Second"
+            appBar.maxActionCount: 2
+            actions: [
+                PageAction { objectName: "one"; text: "One" },
+                PageAction { objectName: "hidden"; text: "Hidden"; visible: false },
+                PageAction { objectName: "two"; text: "Two" },
+                PageAction { objectName: "three"; text: "Three" }
+            ]
+            onGoBack: event.accepted = keep
+        }
+    }
+
+    Component {
+        id: stackWindow
+
+        PageStackWindow {
+            width: 600
+            height: 400
+            visible: true
+            initialPage: StackPage {
+                title: "First"
+                leftAction: PageAction { text: "Menu"; icon.source: "qrc:/images/navigation/menu.svg" }
+            }
+        }
+    }
+
+    SignalSpy {
+        id: leftToogled
+
+        target: left
+        signalName: "toogled"
+    }
+
+    SignalSpy {
+        id: rightToogled
+
+        target: right
+        signalName: "toogled"
+    }
+
+    SignalSpy {
+        id: singleToogled
+
+        target: single
+        signalName: "toogled"
+    }
+
+    SignalSpy {
+        id: leftChecked
+
+        target: left
+        signalName: "checkedChanged"
+    }
+
+    SignalSpy {
+        id: activated
+
+        target: languages
+        signalName: "activated"
+    }
+
+    SignalSpy {
+        id: settingsTriggered
+
+        target: settingsAction
+        signalName: "triggered"
+    }
+
+    TestCase {
+        name: "Gui"
+        when: windowShown
+
+        function init() {
+            left.checked = false;
+            right.checked = false;
+            single.checked = false;
+            leftToogled.clear();
+            rightToogled.clear();
+            singleToogled.clear();
+            leftChecked.clear();
+            activated.clear();
+            settingsTriggered.clear();
+        }
+
+        function test_checkedWrittenByTheSceneIsNoToggle() {
+            left.checked = true;
+            single.checked = true;
+            compare(leftChecked.count, 1, "the ordinary change notification still comes");
+            compare(leftToogled.count, 0);
+            compare(singleToogled.count, 0);
+            right.checked = true;
+            compare(left.checked, false, "the group keeps one tile checked");
+            compare(leftToogled.count, 0);
+            compare(rightToogled.count, 0);
+        }
+
+        function test_mouseToggle() {
+            mouseClick(left);
+            compare(left.checked, true);
+            compare(leftToogled.count, 1);
+            mouseClick(right);
+            compare(right.checked, true);
+            compare(left.checked, false);
+            compare(rightToogled.count, 1);
+            compare(leftToogled.count, 1, "a tile that the group unchecks reports nothing");
+            mouseClick(right);
+            compare(right.checked, true, "choosing the checked tile again keeps it");
+            compare(rightToogled.count, 1);
+            mouseClick(single);
+            mouseClick(single);
+            compare(single.checked, false);
+            compare(singleToogled.count, 2);
+        }
+
+        function test_keyboard_data() {
+            return [
+                { tag: "space on a choice", key: Qt.Key_Space, tile: "left", checked: true, toogled: 1 },
+                { tag: "enter on a choice", key: Qt.Key_Return, tile: "left", checked: true, toogled: 1 },
+                { tag: "keypad enter", key: Qt.Key_Enter, tile: "left", checked: true, toogled: 1 },
+                { tag: "space on a switch", key: Qt.Key_Space, tile: "single", checked: true, toogled: 1 },
+                { tag: "enter on a switch", key: Qt.Key_Return, tile: "single", checked: true, toogled: 1 },
+                { tag: "other key", key: Qt.Key_A, tile: "single", checked: false, toogled: 0 }
+            ];
+        }
+
+        function test_keyboard(data) {
+            var tile = data.tile === "left" ? left : single;
+            var spy = data.tile === "left" ? leftToogled : singleToogled;
+            tile.forceActiveFocus(Qt.TabFocusReason);
+            verify(tile.visualFocus, "keyboard focus is visible");
+            keyClick(data.key);
+            compare(tile.checked, data.checked);
+            compare(spy.count, data.toogled);
+        }
+
+        function test_enterOnCheckedChoiceKeepsIt() {
+            left.checked = true;
+            left.forceActiveFocus(Qt.TabFocusReason);
+            keyClick(Qt.Key_Return);
+            compare(left.checked, true);
+            compare(leftToogled.count, 0);
+        }
+
+        function test_disabledTileIgnoresKeys() {
+            single.enabled = false;
+            single.forceActiveFocus(Qt.TabFocusReason);
+            keyClick(Qt.Key_Return);
+            single.enabled = true;
+            compare(single.checked, false);
+            compare(singleToogled.count, 0);
+        }
+
+        function test_tabReachesEveryTile() {
+            left.forceActiveFocus(Qt.TabFocusReason);
+            keyClick(Qt.Key_Tab);
+            verify(right.activeFocus);
+            keyClick(Qt.Key_Tab);
+            verify(single.activeFocus);
+            keyClick(Qt.Key_Tab);
+            verify(languages.activeFocus);
+        }
+
+        function test_accessibleNames() {
+            compare(left.Accessible.name, "Left");
+            compare(left.Accessible.role, Accessible.RadioButton);
+            compare(single.Accessible.role, Accessible.CheckBox);
+            compare(languages.Accessible.name, "French");
+            compare(left.width >= 150, true, "minimumWidth holds");
+        }
+
+        function test_languageList() {
+            compare(languages.count, 2, "English first, French once, nothing for a null entry");
+            compare(languages.textAt(0), "English");
+            compare(languages.textAt(1), "French");
+            compare(languages.currentIndex, 1);
+            compare(languages.getCurrentCode(), "fr");
+        }
+
+        function test_languageChosenByKeyboard() {
+            languages.forceActiveFocus(Qt.TabFocusReason);
+            keyClick(Qt.Key_Up);
+            compare(activated.count, 1);
+            compare(languages.getCurrentCode(), "en");
+            keyClick(Qt.Key_Down);
+            compare(languages.getCurrentCode(), "fr");
+        }
+
+        function test_navigationPaneGroupsByCategory() {
+            compare(pane.groups.length, 2);
+            compare(pane.groups[0].category, "Settings");
+            compare(pane.groups[0].actions.length, 2, "hidden actions are left out");
+            compare(pane.groups[0].actions[1], moreAction, "order within a category is kept");
+            compare(pane.groups[1].category, "General");
+            compare(pane.groups[1].actions[0], exitAction);
+        }
+
+        function test_navigationPaneByKeyboard() {
+            pane.open();
+            tryCompare(pane, "opened", true);
+            var item = findChild(pane.contentItem, "settingsAction");
+            verify(item, "the action has an entry");
+            compare(item.Accessible.name, "General");
+            item.forceActiveFocus(Qt.TabFocusReason);
+            keyClick(Qt.Key_Return);
+            compare(settingsTriggered.count, 1);
+            tryCompare(pane, "visible", false);
+        }
+
+        function test_overlayClosesOnEscape() {
+            overlay.open();
+            tryCompare(overlay, "opened", true);
+            keyClick(Qt.Key_Escape);
+            tryCompare(overlay, "visible", false);
+        }
+
+        function test_iconsFromTheResources_data() {
+            return [
+                { tag: "material icon", source: "qrc:/images/action/settings.svg" },
+                { tag: "our mouse picture", source: "qrc:/images/hardware/mouse_scroll.svg" },
+                { tag: "banner", source: "qrc:/images/application/korvanne_h.svg" },
+                { tag: "tray", source: "qrc:/images/play.png" }
+            ];
+        }
+
+        function test_iconsFromTheResources(data) {
+            var image = createTemporaryObject(tintedImage, root, { "source": data.source });
+            tryCompare(image, "status", Image.Ready);
+        }
+
+        function test_appBarFollowsTheTopPage() {
+            var window = createTemporaryObject(stackWindow, root);
+            verify(window);
+            var bar = window.appBar;
+            compare(findChild(bar, "appBarTitle").text, "First");
+            verify(findChild(bar, "appBarLeftAction").visible, "the first page's left action");
+            verify(!findChild(bar, "appBarOverflow").visible);
+            var second = window.pageStack.push(secondPage);
+            compare(findChild(bar, "appBarTitle").text, "Second");
+            verify(findChild(bar, "appBarBack").visible);
+            compare(findChild(bar, "one").visible, true);
+            compare(findChild(bar, "two").visible, true);
+            verify(!findChild(bar, "three"), "beyond maxActionCount");
+            verify(findChild(bar, "appBarOverflow").visible);
+            second.keep = true;
+            verify(!window.popPage());
+            compare(window.pageStack.depth, 2);
+            second.keep = false;
+            findChild(bar, "appBarBack").clicked();
+            compare(window.pageStack.depth, 1);
+            verify(!window.popPage(), "the first page stays");
+        }
+    }
+}

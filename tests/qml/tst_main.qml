@@ -1,0 +1,252 @@
+import QtQuick 2.15
+import QtQuick.Window 2.15
+import QtQuick.Controls.Material 2.15
+import QtTest 1.2
+
+// The main window: forwarding of switch presses, the error overlay, port
+// auto-selection, theme, full screen, remembered visibility and the window
+// operations that the pages call.
+Item {
+    id: root
+
+    property var window: null
+
+    width: 100
+    height: 100
+
+    function child(name) {
+        var found = testCase.findChild(window, name);
+        testCase.verify(found, "main window has " + name);
+        return found;
+    }
+
+    TestCase {
+        id: testCase
+
+        name: "MainWindow"
+        when: windowShown
+
+        function initTestCase() {
+            configurationLeftChannel.enabled = true;
+            configurationRightChannel.enabled = true;
+            var component = Qt.createComponent("qrc:/main.qml");
+            compare(component.status, Component.Ready, component.errorString());
+            root.window = component.createObject(null);
+            verify(root.window);
+            // The tests drive the link themselves.
+            child("initialTimer").stop();
+            child("mouseCom").stop();
+            tryCompare(root.window, "visible", true);
+        }
+
+        function cleanupTestCase() {
+            if (root.window)
+                root.window.destroy();
+        }
+
+        function init() {
+            window.setTheme(false);
+            window.__pressed = false;
+            configurationLeftChannel.enabled = true;
+            configurationRightChannel.enabled = true;
+        }
+
+        function test_completion() {
+            verify(window.__initialized);
+            compare(window.title, Qt.application.displayName);
+            compare(window.appBar.maxActionCount, 10);
+            compare(window.pageStack.depth, 1);
+            compare(window.pageStack.currentItem, window.initialPage);
+            compare(child("systemTrayIcon").visible, false, "no tray here");
+            compare(child("waitView").visible, false);
+            compare(child("errorPlaceholder").visible, false);
+        }
+
+        function test_forwarding_data() {
+            return [
+                { tag: "left enabled", channel: 0, left: true, right: false, forwarded: true },
+                { tag: "left disabled", channel: 0, left: false, right: true, forwarded: false },
+                { tag: "right enabled", channel: 1, left: false, right: true, forwarded: true },
+                { tag: "right disabled", channel: 1, left: true, right: false, forwarded: false },
+                { tag: "channel 2", channel: 2, left: true, right: true, forwarded: false },
+                { tag: "channel -1", channel: -1, left: true, right: true, forwarded: false }
+            ];
+        }
+
+        function test_forwarding(data) {
+            var mouseCom = child("mouseCom");
+            configurationLeftChannel.enabled = data.left;
+            configurationRightChannel.enabled = data.right;
+            mouseCom.pressed(data.channel);
+            compare(window.__pressed, data.forwarded);
+            window.__pressed = true;
+            mouseCom.released(data.channel);
+            compare(window.__pressed, !data.forwarded, "the release takes the same road");
+        }
+
+        function test_errorOverlay() {
+            var mouseCom = child("mouseCom");
+            var overlay = child("errorPlaceholder");
+            window.setWindowVisible(false);
+            tryCompare(window, "visible", false);
+            mouseCom.error = "Failed to open port COM9\nNo such file or directory";
+            tryCompare(overlay, "opened", true);
+            compare(overlay.label, "Failed to open port COM9\nNo such file or directory");
+            compare(child("errorMessage").text, overlay.label);
+            tryCompare(window, "visible", true, 5000, "the error brings the window forward");
+            compare(child("errorClose").Accessible.name, "Close");
+            mouseCom.error = "";
+            tryCompare(overlay, "visible", false);
+            compare(overlay.label, "");
+        }
+
+        function test_errorOverlayClosedByKeyboard() {
+            var mouseCom = child("mouseCom");
+            var overlay = child("errorPlaceholder");
+            mouseCom.error = "Failed to open port COM9\nNo such file or directory";
+            tryCompare(overlay, "opened", true);
+            var close = child("errorClose");
+            close.forceActiveFocus(Qt.TabFocusReason);
+            verify(close.activeFocus);
+            close.clicked();
+            tryCompare(overlay, "visible", false);
+            mouseCom.error = "";
+        }
+
+        function test_portRule_data() {
+            return [
+                { tag: "default name not listed", configured: "COM5", ports: ["ttyS0", "ttyUSB0"], exists: false, result: "ttyS0" },
+                { tag: "listed", configured: "ttyUSB0", ports: ["ttyS0", "ttyUSB0"], exists: true, result: "" },
+                { tag: "listed, node gone", configured: "ttyUSB0", ports: ["ttyS0", "ttyUSB0"], exists: false, result: "" },
+                { tag: "pseudo-terminal not listed", configured: "/dev/pts/3", ports: ["ttyS0"], exists: true, result: "" },
+                { tag: "by-id link not listed", configured: "/dev/serial/by-id/usb-switch", ports: ["ttyS0"], exists: true, result: "" },
+                { tag: "no port at all", configured: "COM5", ports: [], exists: false, result: "" },
+                { tag: "empty name", configured: "", ports: ["ttyACM0"], exists: false, result: "ttyACM0" }
+            ];
+        }
+
+        function test_portRule(data) {
+            compare(window.portToSelect(data.configured, data.ports, data.exists), data.result);
+        }
+
+        function test_deviceExists_data() {
+            return [
+                { tag: "absolute device", name: "/dev/null", exists: true },
+                { tag: "name under /dev", name: "null", exists: true },
+                { tag: "windows name on linux", name: "COM5", exists: Qt.platform.os === "windows" },
+                { tag: "empty", name: "", exists: false },
+                { tag: "missing", name: "/dev/korvane-no-such-port", exists: false }
+            ];
+        }
+
+        function test_deviceExists(data) {
+            if (Qt.platform.os === "windows" && data.name.indexOf("/dev") >= 0)
+                skip("device nodes are a Unix matter");
+            compare(window.deviceExists(data.name), data.exists);
+        }
+
+        function test_autoSelectPort() {
+            var ports = child("mouseCom").ports();
+            configurationSwitch.serialName = "/dev/null";
+            window.autoSelectPort();
+            compare(configurationSwitch.serialName, "/dev/null", "an existing device is kept");
+            configurationSwitch.serialName = "COM5";
+            window.autoSelectPort();
+            compare(configurationSwitch.serialName, ports.length > 0 ? ports[0] : "COM5");
+        }
+
+        function test_theme() {
+            window.setTheme(true);
+            verify(window.isDark);
+            compare(window.Material.theme, Material.Dark);
+            compare(String(window.backgroundColor), "#56595d");
+            window.setTheme(false);
+            verify(!window.isDark);
+            compare(String(window.backgroundColor), "#ffffff");
+        }
+
+        function test_pages() {
+            window.showSettingsPage();
+            compare(window.pageStack.depth, 2);
+            compare(window.pageStack.currentItem.objectName, "settings");
+            window.back();
+            compare(window.pageStack.depth, 1);
+            window.showHomePage();
+            window.showSettingsPage();
+            compare(window.pageStack.depth, 3);
+            window.showWelcomePage();
+            compare(window.pageStack.depth, 1);
+            compare(window.pageStack.currentItem, window.initialPage);
+            window.back();
+            compare(window.pageStack.depth, 1, "the welcome page stays");
+        }
+
+        function test_fullScreen() {
+            window.visibility = Window.Windowed;
+            tryCompare(window, "visibility", Window.Windowed);
+            window.toggleFullScreen(true);
+            tryCompare(window, "visibility", Window.FullScreen);
+            verify(window.isFullScreen);
+            compare(window.appBar.visible, false);
+            window.setFullScreen(true, true);
+            compare(window.__last_visibility, Window.Windowed, "entering twice keeps the way back");
+            window.toggleFullScreen(true);
+            tryCompare(window, "visibility", Window.Windowed);
+            compare(window.appBar.visible, true);
+        }
+
+        function test_visibilityRemembered() {
+            var settings = child("windowsSettings");
+            window.visibility = Window.Maximized;
+            tryCompare(settings, "state", Window.Maximized);
+            window.setWindowVisible(false);
+            tryCompare(window, "visible", false);
+            compare(settings.state, Window.Maximized, "hidden into the tray is not stored");
+            window.setWindowVisible(true);
+            tryCompare(window, "visible", true);
+            window.visibility = Window.Windowed;
+            tryCompare(settings, "state", Window.Windowed);
+        }
+
+        function test_notificationShowsWindow() {
+            window.setWindowVisible(false);
+            tryCompare(window, "visible", false);
+            appInterface.notificationReceived("second start");
+            tryCompare(window, "visible", true);
+        }
+
+        function test_pauseLeavesNothingPressed() {
+            var mouseCom = child("mouseCom");
+            configurationLeftChannel.enabled = true;
+            mouseCom.pressed(0);
+            verify(window.__pressed);
+            window.setPaused(true);
+            compare(mouseCom.started, false);
+            // The recording back end is not visible from here; releaseAll
+            // having run without error is what the scene can check.
+            configurationSwitch.serialName = "/dev/korvane-no-such-port";
+            window.setPaused(false);
+            compare(mouseCom.started, false);
+            tryCompare(child("errorPlaceholder"), "opened", true);
+            window.stop();
+            tryCompare(child("errorPlaceholder"), "visible", false);
+        }
+
+        function test_screenshots_data() {
+            return [{ tag: "light", dark: false }, { tag: "dark", dark: true }];
+        }
+
+        function test_screenshots(data) {
+            window.visibility = Window.Windowed;
+            window.width = 860;
+            window.height = 780;
+            window.setTheme(data.dark);
+            waitForRendering(window.contentItem);
+            if (typeof screenshotDir === "undefined" || screenshotDir === "")
+                skip("no screenshot folder");
+            // The window's root item: the application bar and the page.
+            var image = grabImage(window.contentItem.parent);
+            image.save(screenshotDir + "/main_" + data.tag + ".png");
+        }
+    }
+}

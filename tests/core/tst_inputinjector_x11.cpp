@@ -1,4 +1,5 @@
 // The XTest back end, checked by what a separate X client receives.
+#include "core/applicationinterface.h"
 #include "core/platform/inputinjector.h"
 #include "core/platform/inputrecord.h"
 
@@ -20,6 +21,9 @@ private slots:
     void doubleClickIsOneDoubleClick();
     void unknownVirtualKeyIsReported();
     void missingDisplayIsReported();
+    void channelActionsReachAnotherClient_data();
+    void channelActionsReachAnotherClient();
+    void releaseAllLetsGoOnTheDesktop();
 
 private:
     QStringList takeLines(int count);
@@ -165,6 +169,84 @@ void TestInputInjectorX11::missingDisplayIsReported()
     QVERIFY(!sent);
     QVERIFY2(injector->lastError().find("cannot open the X display \":4321\"") != std::string::npos,
         injector->lastError().c_str());
+}
+
+void TestInputInjectorX11::channelActionsReachAnotherClient_data()
+{
+    using korvane::datamodel::ClickTypeClass;
+    using korvane::datamodel::ModeClass;
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("clickType");
+    QTest::addColumn<int>("keyCode");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QStringList>("received");
+
+    QTest::newRow("Shift+A") << int(ModeClass::KEYBOARD) << 0 << int(Qt::Key_A)
+                             << int(Qt::ShiftModifier)
+                             << QStringList { "key-press Shift_L", "key-press A",
+                                    "key-release Shift_L", "key-release a" };
+    QTest::newRow("Ctrl+Shift+Tab uses Control")
+        << int(ModeClass::KEYBOARD) << 0 << int(Qt::Key_Tab)
+        << int(Qt::ControlModifier | Qt::ShiftModifier)
+        << QStringList { "key-press Control_L", "key-press Tab", "key-release Control_L",
+               "key-release Tab" };
+    QTest::newRow("left click") << int(ModeClass::MOUSE) << int(ClickTypeClass::LEFT) << 0 << 0
+                                << QStringList { "button-press 1", "button-release 1" };
+    QTest::newRow("right click") << int(ModeClass::MOUSE) << int(ClickTypeClass::RIGHT) << 0 << 0
+                                 << QStringList { "button-press 3", "button-release 3" };
+    QTest::newRow("middle click") << int(ModeClass::MOUSE) << int(ClickTypeClass::MIDDLE) << 0 << 0
+                                  << QStringList { "button-press 2", "button-release 2" };
+    QTest::newRow("double click") << int(ModeClass::MOUSE) << int(ClickTypeClass::DOUBLE) << 0 << 0
+                                  << QStringList { "button-press 1", "button-release 1",
+                                         "button-press 1", "button-release 1" };
+    QTest::newRow("scroll up") << int(ModeClass::MOUSE) << int(ClickTypeClass::SCROLLUP) << 0 << 0
+                               << QStringList { "button-press 4", "button-release 4" };
+    QTest::newRow("scroll down") << int(ModeClass::MOUSE) << int(ClickTypeClass::SCROLLDOWN) << 0
+                                 << 0 << QStringList { "button-press 5", "button-release 5" };
+}
+
+// The whole road from a channel's press and release to another program.
+void TestInputInjectorX11::channelActionsReachAnotherClient()
+{
+    QFETCH(int, mode);
+    QFETCH(int, clickType);
+    QFETCH(int, keyCode);
+    QFETCH(int, modifiers);
+    QFETCH(QStringList, received);
+
+    ApplicationInterface appInterface;
+    auto& channel = appInterface.get_configuration().get_configurationSwitch().rightChannel();
+    channel.set_mode(static_cast<korvane::datamodel::ModeClass::Type>(mode));
+    channel.set_clickType(static_cast<korvane::datamodel::ClickTypeClass::Type>(clickType));
+    channel.set_key(keyCode);
+    channel.set_modifiers(modifiers);
+    appInterface.buttonPressed(1);
+    appInterface.buttonReleased(1);
+    QCOMPARE(withoutTimes(takeLines(received.size())), received);
+    QVERIFY(appInterface.injectionError().isEmpty());
+    QVERIFY(!m_probe.waitForReadyRead(100));
+}
+
+void TestInputInjectorX11::releaseAllLetsGoOnTheDesktop()
+{
+    {
+        ApplicationInterface appInterface;
+        auto& channel = appInterface.get_configuration().get_configurationSwitch().leftChannel();
+        channel.set_mode(korvane::datamodel::ModeClass::KEYBOARD);
+        channel.set_key(Qt::Key_X);
+        channel.set_modifiers(Qt::AltModifier);
+        appInterface.buttonPressed(0);
+        QCOMPARE(takeLines(2), (QStringList { "key-press Alt_L", "key-press x" }));
+        appInterface.releaseAll();
+        QCOMPARE(takeLines(2), (QStringList { "key-release x", "key-release Alt_L" }));
+
+        // Held at the end of the run: the destructor lets go.
+        channel.set_mode(korvane::datamodel::ModeClass::MOUSE);
+        channel.set_clickType(korvane::datamodel::ClickTypeClass::LEFT);
+        appInterface.buttonPressed(0);
+        QCOMPARE(withoutTimes(takeLines(1)), QStringList { "button-press 1" });
+    }
+    QCOMPARE(withoutTimes(takeLines(1)), QStringList { "button-release 1" });
 }
 
 QTEST_GUILESS_MAIN(TestInputInjectorX11)

@@ -13,7 +13,6 @@ OverlayView {
     objectName: "aboutView"
     width: window.width < 800 ? window.width * 0.95 : 800
     height: window.height < 500 ? window.height * 0.95 : 500
-    Accessible.name: qsTr("Version %1").arg(Qt.application.version)
 
     background: Rectangle {
         radius: 15
@@ -23,6 +22,8 @@ OverlayView {
     ColumnLayout {
         anchors.fill: parent
         anchors.margins: 9
+        Accessible.role: Accessible.Dialog
+        Accessible.name: textLabel.text
 
         Image {
             id: image

@@ -2,6 +2,7 @@ import QtQuick 2.9
 import QtQuick.Layouts 1.3
 import QtQuick.Controls 2.2
 import QtQuick.Controls.Material 2.2
+import QtQuick.Window 2.2
 import com.korvane 1.0
 import Korvane.Gui 1.0
 
@@ -21,6 +22,9 @@ Item {
     // Background of the key capture overlay.
     property color overlayColor: window.backgroundColor
     readonly property alias keyOverlayOpened: keyOverlay.opened
+    // Both mode tiles share one width, so the key row lines up with the actions.
+    readonly property real modeTileWidth: Math.max(mouseModeSwitch.implicitWidth,
+                                                   keyboardModeSwitch.implicitWidth)
 
     signal enableChanged()
 
@@ -140,6 +144,7 @@ Item {
                 minimumWidth: 150
                 buttonGroup: group1
                 Layout.alignment: Qt.AlignTop
+                Layout.preferredWidth: root.modeTileWidth
 
                 onToogled: if (checked) root.configuration.mode = Mode.MOUSE
             }
@@ -248,6 +253,7 @@ Item {
                 overlayColor: root.iconColor
                 minimumWidth: 150
                 buttonGroup: group1
+                Layout.preferredWidth: root.modeTileWidth
 
                 onToogled: if (checked) root.configuration.mode = Mode.KEYBOARD
             }
@@ -270,6 +276,8 @@ Item {
 
                     objectName: "keyName"
                     text: root.keyText()
+                    // Key names read as the key caps do ("Shift+A"), not in capitals.
+                    font.capitalization: Font.MixedCase
                     Layout.fillWidth: true
                     focusPolicy: Qt.StrongFocus
                     Accessible.name: qsTr("Key") + " " + text
@@ -291,12 +299,12 @@ Item {
         id: keyOverlay
 
         objectName: "keyOverlay"
-        parent: Overlay.overlay
+        // Half the window, centred on it, whatever the panel's own place.
+        parent: root.Window.contentItem
         width: parent ? parent.width / 2 : 0
         height: parent ? parent.height / 2 : 0
         // Every key is captured, Escape included; only a click outside closes it.
         closePolicy: Popup.CloseOnPressOutside
-        Accessible.name: qsTr("Press any key ...")
 
         onOpened: keyCatcher.forceActiveFocus()
 

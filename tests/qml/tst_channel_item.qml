@@ -1,0 +1,280 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Window 2.15
+import QtTest 1.15
+import com.korvane 1.0
+
+// The channel panel against a real channel section of the configuration.
+Item {
+    id: window
+
+    property color iconColor: "black"
+    property color backgroundColor: "white"
+    property bool isDark: false
+    property int quitShortcuts: 0
+
+    width: 860
+    height: 780
+
+    // Stands for the window's Ctrl+Q exit action: it must not fire while a
+    // key is being captured.
+    Shortcut {
+        sequence: "Ctrl+Q"
+        onActivated: window.quitShortcuts += 1
+    }
+
+    SignalSpy {
+        id: modeSpy
+
+        target: configurationLeftChannel
+        signalName: "modeChanged"
+    }
+
+    SignalSpy {
+        id: clickSpy
+
+        target: configurationLeftChannel
+        signalName: "clickTypeChanged"
+    }
+
+    SignalSpy {
+        id: keySpy
+
+        target: configurationLeftChannel
+        signalName: "keyChanged"
+    }
+
+    TestCase {
+        id: testCase
+
+        name: "ChannelItem"
+        when: windowShown
+
+        function store(mode, clickType, key, modifiers) {
+            configurationLeftChannel.enabled = false
+            configurationLeftChannel.mode = mode
+            configurationLeftChannel.clickType = clickType
+            configurationLeftChannel.key = key
+            configurationLeftChannel.modifiers = modifiers
+            configurationLeftChannel.nativeScanCode = 77
+            modeSpy.clear()
+            clickSpy.clear()
+            keySpy.clear()
+        }
+
+        function make(properties) {
+            var component = Qt.createComponent("qrc:/ChannelItem.qml")
+            verify(component.status === Component.Ready, component.errorString())
+            var props = { "x": 10, "y": 10, "width": 760, "configuration": configurationLeftChannel,
+                          "title": "Left Channel", "forceEnabled": false }
+            for (var name in properties)
+                props[name] = properties[name]
+            var item = createTemporaryObject(component, window, props)
+            verify(item !== null)
+            item.height = item.implicitHeight
+            waitForRendering(item)
+            return item
+        }
+
+        function tile(item, name) {
+            var found = findChild(item, name)
+            verify(found !== null, name)
+            return found
+        }
+
+        function activeName() {
+            var focused = window.Window.activeFocusItem
+            return focused ? focused.objectName : ""
+        }
+
+        function openOverlay(item) {
+            mouseClick(tile(item, "keyName"))
+            tryCompare(item, "keyOverlayOpened", true)
+        }
+
+        function test_refresh_shows_stored_mode_and_action_without_writing() {
+            store(Mode.KEYBOARD, ClickType.RIGHT, Qt.Key_F5, 0)
+            var item = make({})
+            verify(tile(item, "keyboardModeSwitch").checked)
+            verify(!tile(item, "mouseModeSwitch").checked)
+            verify(tile(item, "rightButton").checked)
+            verify(!tile(item, "leftButton").checked)
+            compare(modeSpy.count, 0)
+            compare(clickSpy.count, 0)
+            compare(Number(configurationLeftChannel.mode), Mode.KEYBOARD)
+            compare(Number(configurationLeftChannel.clickType), ClickType.RIGHT)
+            compare(tile(item, "keyName").text, "F5")
+        }
+
+        function test_mode_none_checks_no_mode_tile() {
+            store(Mode.NONE, ClickType.EMPTY, 0, 0)
+            var item = make({})
+            verify(!tile(item, "keyboardModeSwitch").checked)
+            verify(!tile(item, "mouseModeSwitch").checked)
+            var actions = ["leftButton", "rightButton", "middleButton", "doubleButton",
+                           "scrollUpButton", "scrollDownButton"]
+            for (var i = 0; i < actions.length; ++i)
+                verify(!tile(item, actions[i]).checked, actions[i])
+            compare(tile(item, "keyName").text, "Enter a key...")
+            compare(modeSpy.count, 0)
+        }
+
+        function test_action_tiles_write_click_type_and_force_mouse_data() {
+            return [
+                { tag: "Up", tile: "scrollUpButton", clickType: ClickType.SCROLLUP },
+                { tag: "Down", tile: "scrollDownButton", clickType: ClickType.SCROLLDOWN },
+                { tag: "Left", tile: "leftButton", clickType: ClickType.LEFT },
+                { tag: "Middle", tile: "middleButton", clickType: ClickType.MIDDLE },
+                { tag: "Double", tile: "doubleButton", clickType: ClickType.DOUBLE },
+            ]
+        }
+
+        function test_action_tiles_write_click_type_and_force_mouse(data) {
+            store(Mode.KEYBOARD, ClickType.RIGHT, Qt.Key_A, 0)
+            var item = make({})
+            var chosen = tile(item, data.tile)
+            verify(chosen.visible)
+            mouseClick(chosen)
+            compare(Number(configurationLeftChannel.clickType), data.clickType)
+            compare(Number(configurationLeftChannel.mode), Mode.MOUSE)
+            verify(tile(item, "mouseModeSwitch").checked)
+            verify(!tile(item, "keyboardModeSwitch").checked)
+            verify(!tile(item, "rightButton").checked)
+            // The group unchecked Right: it must not have written its own type back.
+            compare(clickSpy.count, 1)
+        }
+
+        function test_mode_tiles_write_only_the_mode() {
+            store(Mode.MOUSE, ClickType.LEFT, Qt.Key_A, 0)
+            var item = make({})
+            mouseClick(tile(item, "keyboardModeSwitch"))
+            compare(Number(configurationLeftChannel.mode), Mode.KEYBOARD)
+            compare(Number(configurationLeftChannel.clickType), ClickType.LEFT)
+            verify(tile(item, "leftButton").checked)
+            mouseClick(tile(item, "mouseModeSwitch"))
+            compare(Number(configurationLeftChannel.mode), Mode.MOUSE)
+            compare(clickSpy.count, 0)
+        }
+
+        function test_key_capture_ignores_textless_keys_and_stores_shift_a() {
+            store(Mode.MOUSE, ClickType.LEFT, Qt.Key_Space, 0)
+            var item = make({})
+            openOverlay(item)
+            // Key code 0 cannot be typed through the test library: hand it over
+            // the way the capture overlay does.
+            verify(!item.captureKey({ "key": 0, "modifiers": 0, "nativeScanCode": 5 }))
+            keyClick(Qt.Key_Shift)
+            keyClick(Qt.Key_Control, Qt.ControlModifier)
+            verify(item.keyOverlayOpened)
+            compare(keySpy.count, 0)
+            compare(Number(configurationLeftChannel.mode), Mode.MOUSE)
+
+            keyClick(Qt.Key_A, Qt.ShiftModifier)
+            tryCompare(item, "keyOverlayOpened", false)
+            compare(configurationLeftChannel.key, Qt.Key_A)
+            compare(configurationLeftChannel.modifiers, Qt.ShiftModifier)
+            // Synthetic events carry no scan code: the stored one is replaced.
+            compare(configurationLeftChannel.nativeScanCode, 0)
+            compare(Number(configurationLeftChannel.mode), Mode.KEYBOARD)
+            verify(tile(item, "keyboardModeSwitch").checked)
+            compare(tile(item, "keyName").text, appInterface.keyString(Qt.Key_A, Qt.ShiftModifier))
+            compare(tile(item, "keyName").text, "Shift+A")
+        }
+
+        function test_key_capture_takes_escape_and_shortcuts_as_keys_data() {
+            return [
+                { tag: "Escape", key: Qt.Key_Escape, modifiers: Qt.NoModifier, text: "Esc" },
+                { tag: "Ctrl+Q", key: Qt.Key_Q, modifiers: Qt.ControlModifier, text: "Ctrl+Q" },
+                { tag: "Tab", key: Qt.Key_Tab, modifiers: Qt.NoModifier, text: "Tab" },
+                { tag: "Enter", key: Qt.Key_Return, modifiers: Qt.NoModifier, text: "Return" },
+            ]
+        }
+
+        function test_key_capture_takes_escape_and_shortcuts_as_keys(data) {
+            store(Mode.MOUSE, ClickType.LEFT, Qt.Key_Space, 0)
+            window.quitShortcuts = 0
+            var item = make({})
+            openOverlay(item)
+            keyClick(data.key, data.modifiers)
+            tryCompare(item, "keyOverlayOpened", false)
+            compare(configurationLeftChannel.key, data.key)
+            compare(configurationLeftChannel.modifiers, data.modifiers)
+            compare(tile(item, "keyName").text, data.text)
+            compare(window.quitShortcuts, 0)
+        }
+
+        function test_key_overlay_click_inside_stays_outside_closes() {
+            store(Mode.MOUSE, ClickType.LEFT, Qt.Key_Space, 0)
+            var item = make({})
+            openOverlay(item)
+            mouseClick(window, window.width / 2, window.height / 2)
+            verify(item.keyOverlayOpened)
+            mouseClick(window, 5, 5)
+            tryCompare(item, "keyOverlayOpened", false)
+            compare(keySpy.count, 0)
+        }
+
+        function test_enable_switch() {
+            store(Mode.MOUSE, ClickType.LEFT, Qt.Key_Space, 0)
+            var item = make({})
+            var enableSpy = createTemporaryObject(spyComponent, testCase,
+                                                  { "target": item, "signalName": "enableChanged" })
+            var toggle = tile(item, "enableSwitch")
+            verify(toggle.visible)
+            verify(!toggle.checked)
+            mouseClick(toggle)
+            verify(configurationLeftChannel.enabled)
+            compare(enableSpy.count, 1)
+            // Bound to the section: a change made elsewhere shows at once.
+            configurationLeftChannel.enabled = false
+            verify(!toggle.checked)
+
+            var hidden = make({ "forceEnabled": true })
+            verify(!tile(hidden, "enableSwitch").visible)
+        }
+
+        function test_keyboard_only_use() {
+            store(Mode.MOUSE, ClickType.LEFT, Qt.Key_Space, 0)
+            var item = make({})
+            tile(item, "enableSwitch").forceActiveFocus()
+            var expected = ["enableSwitch", "mouseModeSwitch", "leftButton", "rightButton",
+                            "middleButton", "doubleButton", "scrollUpButton", "scrollDownButton",
+                            "keyboardModeSwitch", "keyName"]
+            for (var i = 0; i < expected.length; ++i) {
+                compare(activeName(), expected[i])
+                var control = window.Window.activeFocusItem
+                verify(control.Accessible.name !== "", expected[i])
+                if (i + 1 < expected.length)
+                    keyClick(Qt.Key_Tab)
+            }
+
+            // Space and Enter operate the focused control.
+            keyClick(Qt.Key_Backtab)
+            compare(activeName(), "keyboardModeSwitch")
+            keyClick(Qt.Key_Space)
+            compare(Number(configurationLeftChannel.mode), Mode.KEYBOARD)
+            keyClick(Qt.Key_Backtab)
+            compare(activeName(), "scrollDownButton")
+            keyClick(Qt.Key_Return)
+            compare(Number(configurationLeftChannel.clickType), ClickType.SCROLLDOWN)
+            compare(Number(configurationLeftChannel.mode), Mode.MOUSE)
+
+            keyClick(Qt.Key_Tab)
+            keyClick(Qt.Key_Tab)
+            compare(activeName(), "keyName")
+            keyClick(Qt.Key_Return)
+            tryCompare(item, "keyOverlayOpened", true)
+            keyClick(Qt.Key_F5)
+            tryCompare(item, "keyOverlayOpened", false)
+            compare(configurationLeftChannel.key, Qt.Key_F5)
+            compare(Number(configurationLeftChannel.mode), Mode.KEYBOARD)
+        }
+
+        Component {
+            id: spyComponent
+
+            SignalSpy {
+            }
+        }
+    }
+}

@@ -26,7 +26,10 @@ class KORVANE_DATAMODEL_EXPORT ConfigurationApplication : public QObject {
     Q_PROPERTY(bool runStartup READ runStartup WRITE set_runStartup NOTIFY runStartupChanged)
     Q_PROPERTY(LanguageList languageList READ languageList WRITE set_languageList NOTIFY
             languageListChanged)
-    Q_PROPERTY(QQmlListProperty<korvane::datamodel::Language> languageQmlList READ languageQmlList)
+    // Filled once at start-up, before the scene exists: CONSTANT spares the
+    // scene's bindings a warning about a property that never notifies.
+    Q_PROPERTY(QQmlListProperty<korvane::datamodel::Language> languageQmlList READ languageQmlList
+            CONSTANT)
 
 public:
     explicit ConfigurationApplication(QObject* parent = nullptr);

@@ -2,6 +2,7 @@
 // meta-type names "Mode" and "ClickType"; these tests load small scene
 // documents against a live channel the way the program registers them.
 #include "datamodel/clicktypeclass.h"
+#include "datamodel/configurationapplication.h"
 #include "datamodel/configurationchannel.h"
 #include "datamodel/configurationswitch.h"
 #include "datamodel/modeclass.h"
@@ -35,6 +36,10 @@ private slots:
         const char* uri = "com.korvane";
         qRegisterMetaType<ModeClass::Type>("Mode");
         qRegisterMetaType<ClickTypeClass::Type>("ClickType");
+        qmlRegisterType<Language>("com.tarnel", 1, 0, "Language");
+        qmlRegisterUncreatableType<ConfigurationApplication>(uri, 1, 0, "ConfigurationApplication",
+            QStringLiteral("ConfigurationApplication (from module core) may not be created "
+                           "directly."));
         qmlRegisterUncreatableType<ConfigurationSwitch>(uri, 1, 0, "ConfigurationSwitch",
             QStringLiteral("ConfigurationSwitch (from module core) may not be created directly."));
         qmlRegisterUncreatableType<ConfigurationChannel>(uri, 1, 0, "ConfigurationChannel",
@@ -138,6 +143,32 @@ private slots:
         QVERIFY(result.toBool());
     }
 
+    void languagesInScene()
+    {
+        ConfigurationApplication application;
+        for (const char* code : { "fr", "de" }) {
+            Language language;
+            language.setCode(QString::fromLatin1(code));
+            language.setName(QLocale::languageToString(QLocale(language.getCode()).language()));
+            application.languageList().append(language);
+        }
+        QQmlEngine engine;
+        engine.rootContext()->setContextProperty(QStringLiteral("configuration"), &application);
+        QScopedPointer<QObject> object(load(engine,
+            "QtObject {\n"
+            "  property int count: configuration.languageQmlList.length\n"
+            "  property string second: configuration.languageQmlList[1].code\n"
+            "  property var names: configuration.getLanguageList()\n"
+            "}"));
+        QVERIFY(object);
+        QCOMPARE(object->property("count").toInt(), 2);
+        QCOMPARE(object->property("second").toString(), QStringLiteral("de"));
+        QCOMPARE(object->property("names").toStringList(),
+            (QStringList { QStringLiteral("French"), QStringLiteral("German") }));
+        // The elements handed to the scene stay owned by the list.
+        QCOMPARE(application.languageList().size(), 2);
+    }
+
     void uncreatable_data()
     {
         QTest::addColumn<QByteArray>("body");
@@ -145,6 +176,10 @@ private slots:
         QTest::newRow("channel") << QByteArray("ConfigurationChannel { }")
                                  << "ConfigurationChannel (from module core) may not be created "
                                     "directly.";
+        QTest::newRow("application")
+            << QByteArray("ConfigurationApplication { }")
+            << "ConfigurationApplication (from module core) may not be created directly.";
+        QTest::newRow("mode") << QByteArray("Mode { }") << "Not creatable as it is an enum type";
         QTest::newRow("switch") << QByteArray("ConfigurationSwitch { }")
                                 << "ConfigurationSwitch (from module core) may not be created "
                                    "directly.";

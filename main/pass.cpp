@@ -80,7 +80,8 @@ int runPass(int& argc, char** argv, bool& finished)
     setIdentity();
 
     SingleApplication app(argc, argv, false,
-        SingleApplication::Mode::SystemWide | SingleApplication::Mode::ExcludePath, 100);
+        SingleApplication::Options(SingleApplication::SystemWide | SingleApplication::ExcludePath),
+        100);
     if (app.isSecondary()) {
         std::fputs("korvane is already started !\n", stderr);
         std::fflush(stderr);

@@ -5,9 +5,10 @@
 #include "common/pathtool.h"
 #include "core/applicationinterface.h"
 #include "core/mousecom.h"
+#include "datamodel/clicktypeclass.h"
 #include "datamodel/configuration.h"
-#include "datamodel/enumerations.h"
 #include "datamodel/language.h"
+#include "datamodel/modeclass.h"
 
 #include <QQmlContext>
 #include <QQmlEngine>

@@ -32,7 +32,7 @@ void ScreenSettings::apply(const QString& path)
     QString orientation = QStringLiteral("ORIENTATION_PREFERENCE_PORTRAIT");
     if (settings.contains(QStringLiteral("orientation")))
         orientation = settings.value(QStringLiteral("orientation")).toString();
-    core::platform::requestDisplayOrientation(orientation.toStdString());
+    core::DisplayRotation::apply(orientation);
 }
 
 void ScreenSettings::write(const QString& path, double scale, const QString& orientation)

@@ -18,8 +18,8 @@ private slots:
         QCOMPARE(probe.exitCode(), 0);
         QCOMPARE(probe.logCount(QStringLiteral("probe: restarting")), 1);
         QCOMPARE(probe.logCount(QStringLiteral("Load configuration file ")), 1);
-        QVERIFY2(probe.log().contains(
-                     QStringLiteral("probe: second pass, scale 1.5, left first pass, pixel ratio 1.5")),
+        QVERIFY2(probe.log().contains(QStringLiteral(
+                     "probe: second pass, scale 1.5, left first pass, pixel ratio 1.5")),
             qPrintable(probe.log()));
         QSettings screen(homeFile(QStringLiteral("screen.ini")), QSettings::IniFormat);
         QCOMPARE(screen.value(QStringLiteral("scale")).toDouble(), 1.5);

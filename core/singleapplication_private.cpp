@@ -288,7 +288,9 @@ void SingleApplicationPrivate::slotConnectionEstablished()
         connect(peer, &QLocalSocket::readyRead, this, [this, peer] { readHandshake(peer); });
         connect(peer, &QLocalSocket::disconnected, this, [this, peer] { pendingClosed(peer); });
         QTimer::singleShot(cst_handshake_wait_ms, peer, [this, peer] { handshakeDeadline(peer); });
-        if (peer->bytesAvailable() > 0)
+        // A real instance sends its handshake with the connection; looking
+        // now, without waiting, keeps it ahead of connections queued after it.
+        if (peer->bytesAvailable() > 0 || peer->waitForReadyRead(0))
             readHandshake(peer);
     }
 }

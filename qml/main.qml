@@ -164,6 +164,10 @@ Gui.PageStackWindow {
     appBar.maxActionCount: 10
     initialPage: PageWelcome {
         id: pageWelcome
+
+        link: mouseCom
+        navigationPane: navDrawer
+        aboutBox: aboutView
     }
 
     onVisibilityChanged: {
@@ -196,10 +200,13 @@ Gui.PageStackWindow {
         id: systemTrayIcon
 
         objectName: "systemTrayIcon"
-        // The icon has to be there before the tray shows it ("No Icon set").
         iconSource: mouseCom.started ? "qrc:/images/play.png" : "qrc:/images/pause.png"
         tooltip: mouseCom.started ? qsTr("%1 is running ...").arg(Qt.application.displayName)
                                   : qsTr("%1 is paused").arg(Qt.application.displayName)
+
+        // After the icon: the tray loads the icon once shown and paints it
+        // as soon as it is there (the one "No Icon set" warning is harmless).
+        visible: systrayEnabled ? true : false
 
         onActivated: {
             if (reason === SystemTrayIcon.MiddleClick)
@@ -208,7 +215,6 @@ Gui.PageStackWindow {
                 window.setWindowVisible(!window.visible);
         }
         onMessageClicked: window.setWindowVisible(true)
-        Component.onCompleted: visible = Qt.binding(function () { return systrayEnabled ? true : false; })
 
         menu: Menu {
             MenuItem {

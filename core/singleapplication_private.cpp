@@ -134,19 +134,12 @@ void SingleApplicationPrivate::start(bool allowSecondary, int timeout)
 
     const bool created = block->create(cst_block_size, QSharedMemory::ReadWrite);
     if (!created && !block->attach(QSharedMemory::ReadWrite)) {
-        // No usable block: the primary's server is the only witness left.
-        if (!connectToPrimary(timeout, cst_type_new) && primaryServerGone()) {
-            qWarning("Single-instance block unavailable (%s); starting without it",
-                qPrintable(block->errorString()));
-            startPrimary(true);
-        }
+        startWithoutBlock(timeout);
         return;
     }
     if (!blockUsable()) {
         // Someone else's segment under our key; never read or write past it.
-        block->detach();
-        if (!connectToPrimary(timeout, cst_type_new) && primaryServerGone())
-            startPrimary(true);
+        startWithoutBlock(timeout);
         return;
     }
 
@@ -154,8 +147,10 @@ void SingleApplicationPrivate::start(bool allowSecondary, int timeout)
         qint64 runningPid = 0;
         {
             BlockLocker lock(block, true);
-            if (!lock.locked())
-                break;
+            if (!lock.locked()) {
+                startWithoutBlock(timeout);
+                return;
+            }
             BlockState state = readBlock(block->data());
             // A fresh block reads as "no primary" until its creator has set it
             // up under this lock, so whoever comes first here becomes primary.
@@ -194,6 +189,18 @@ void SingleApplicationPrivate::start(bool allowSecondary, int timeout)
         // Another instance took over meanwhile; look again.
     }
     startSecondary();
+}
+
+void SingleApplicationPrivate::startWithoutBlock(int timeout)
+{
+    // The primary's server is the only witness left. Starting unguarded is
+    // better than never starting because the operating system refused the
+    // block (no temporary folder, no shared memory left).
+    qWarning("Single-instance block unavailable: %s", qPrintable(block->errorString()));
+    if (block->isAttached())
+        block->detach();
+    if (!connectToPrimary(timeout, cst_type_new) && primaryServerGone())
+        startPrimary(true);
 }
 
 void SingleApplicationPrivate::startPrimary(bool resetCount)

@@ -57,6 +57,7 @@ private:
     };
 
     bool blockUsable() const;
+    void startWithoutBlock(int timeout);
     bool primaryServerGone() const;
     void readHandshake(QLocalSocket* peer);
     void handshakeDeadline(QLocalSocket* peer);

@@ -13,6 +13,17 @@
     </message>
 </context>
 <context>
+    <name>AppToolBar</name>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Plus d'actions</translation>
+    </message>
+</context>
+<context>
     <name>ChannelItem</name>
     <message>
         <source>Double</source>
@@ -283,6 +294,10 @@
 </context>
 <context>
     <name>main</name>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
     <message>
         <source>%1 is paused</source>
         <translation>%1 est en pause</translation>

@@ -315,6 +315,12 @@ Gui.PageStackWindow {
         width: parent.width < 850 ? parent.width * 0.9 : 850
         height: parent.height < 250 ? parent.height * 0.75 : 250
 
+        // Enter or Space closes it at once: the focus ring shows where.
+        onOpened: {
+            closeErrorButton.forceActiveFocus(Qt.TabFocusReason);
+            closeErrorButton.focusReason = Qt.TabFocusReason;
+        }
+
         background: Rectangle {
             radius: 15
             color: errorPlaceholder.Material.backgroundColor

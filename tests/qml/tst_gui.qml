@@ -342,6 +342,18 @@ Item {
             tryCompare(pane, "visible", false);
         }
 
+        function test_navigationPaneByTab() {
+            pane.open();
+            tryCompare(pane, "opened", true);
+            var first = findChild(pane.contentItem, "settingsAction");
+            verify(first.activeFocus, "the pane opens on its first entry");
+            verify(first.visualFocus);
+            keyClick(Qt.Key_Tab);
+            verify(findChild(pane.contentItem, "navAction_More settings").activeFocus);
+            keyClick(Qt.Key_Escape);
+            tryCompare(pane, "visible", false);
+        }
+
         function test_overlayClosesOnEscape() {
             overlay.open();
             tryCompare(overlay, "opened", true);

@@ -46,6 +46,16 @@ Drawer {
     modal: true
     focus: true
 
+    // Keyboard and switch users land on the first entry, not on the pane.
+    onOpened: {
+        var first = contentItem.nextItemInFocusChain(true);
+        if (!first || !root.contentItem.contains(root.contentItem.mapFromItem(first, 0, 0)))
+            return;
+        first.forceActiveFocus(Qt.TabFocusReason);
+        // Focus kept from an earlier opening would not show as keyboard focus.
+        first.focusReason = Qt.TabFocusReason;
+    }
+
     contentItem: Flickable {
         contentHeight: list.implicitHeight
         clip: true

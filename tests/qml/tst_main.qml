@@ -233,7 +233,13 @@ Item {
         }
 
         function test_screenshots_data() {
-            return [{ tag: "light", dark: false }, { tag: "dark", dark: true }];
+            return [
+                { tag: "light", dark: false, error: false, pane: false },
+                { tag: "dark", dark: true, error: false, pane: false },
+                { tag: "error_light", dark: false, error: true, pane: false },
+                { tag: "error_dark", dark: true, error: true, pane: false },
+                { tag: "navigation_dark", dark: true, error: false, pane: true }
+            ];
         }
 
         function test_screenshots(data) {
@@ -241,12 +247,26 @@ Item {
             window.width = 860;
             window.height = 780;
             window.setTheme(data.dark);
-            waitForRendering(window.contentItem);
             if (typeof screenshotDir === "undefined" || screenshotDir === "")
                 skip("no screenshot folder");
+            var overlay = child("errorPlaceholder");
+            var pane = child("navDrawer");
+            if (data.error) {
+                child("mouseCom").error = "Failed to open port COM5\nNo such file or directory";
+                tryCompare(overlay, "opacity", 1.0);
+            }
+            if (data.pane) {
+                pane.open();
+                tryCompare(pane, "position", 1.0);
+            }
+            waitForRendering(window.contentItem);
             // The window's root item: the application bar and the page.
             var image = grabImage(window.contentItem.parent);
             image.save(screenshotDir + "/main_" + data.tag + ".png");
+            child("mouseCom").error = "";
+            pane.close();
+            tryCompare(overlay, "visible", false);
+            tryCompare(pane, "visible", false);
         }
     }
 }

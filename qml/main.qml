@@ -364,7 +364,10 @@ Gui.PageStackWindow {
             wrapMode: Text.WordWrap
             elide: Text.ElideNone
             fontSizeMode: Text.Fit
+            // The label's size is in pixels, so the pixel floor is the one
+            // that applies; it matches 14 points at 96 dpi.
             minimumPointSize: 14
+            minimumPixelSize: 19
             Accessible.role: Accessible.AlertMessage
             Accessible.name: text
         }

@@ -3,6 +3,7 @@ import QtQuick.Layouts 1.3
 import QtQuick.Controls 2.3
 import QtQuick.Controls.impl 2.3
 import QtQuick.Controls.Material 2.3
+import QtQuick.Window 2.3
 import Korvane.Gui 1.0
 
 // The working page: the switch device's port and running state, and what each
@@ -31,6 +32,23 @@ StackPage {
         configurationSwitch.serialName = portName
         if (wasRunning)
             window.start()
+    }
+
+    // Keyboard users move the focus below the fold: bring the focused
+    // control into view.
+    function ensureVisible(item) {
+        var inside = item
+        while (inside && inside !== flickableContent)
+            inside = inside.parent
+        if (!inside)
+            return
+        var top = item.mapToItem(flickableContent, 0, 0).y
+        var bottom = top + item.height
+        if (top < flick.contentY)
+            flick.contentY = Math.max(0, top - 10)
+        else if (bottom > flick.contentY + flick.height)
+            flick.contentY = Math.max(0, Math.min(bottom + 10 - flick.height,
+                                                  flick.contentHeight - flick.height))
     }
 
     function toggleLink() {
@@ -100,6 +118,14 @@ StackPage {
             onTriggered: window.exit()
         }
     ]
+
+    Connections {
+        target: root.Window.window
+
+        function onActiveFocusItemChanged() {
+            root.ensureVisible(root.Window.activeFocusItem)
+        }
+    }
 
     ColumnLayout {
         id: content

@@ -3,6 +3,7 @@ import QtQuick.Dialogs 1.0
 import QtQuick.Layouts 1.3
 import QtQuick.Controls 2.2
 import QtQuick.Controls.Material 2.2
+import QtQuick.Window 2.2
 import QtGraphicalEffects 1.0
 import QtMultimedia 5.4
 import Korvane.Gui 1.0
@@ -34,6 +35,24 @@ Flickable {
         warningLabel.visible = true
     }
 
+    // Keyboard users move the focus below the fold: bring the focused
+    // control into view.
+    function ensureVisible(item) {
+        var inside = item
+        while (inside && inside !== root)
+            inside = inside.parent
+        if (!inside)
+            return
+        var top = item.mapToItem(flickableGeneral.contentItem, 0, 0).y
+        var bottom = top + item.height
+        if (top < flickableGeneral.contentY)
+            flickableGeneral.contentY = Math.max(0, top - 10)
+        else if (bottom > flickableGeneral.contentY + flickableGeneral.height)
+            flickableGeneral.contentY = Math.max(0, Math.min(bottom + 10 - flickableGeneral.height,
+                                                             flickableGeneral.contentHeight
+                                                             - flickableGeneral.height))
+    }
+
     function applyTheme(dark) {
         configuration.setTheme(dark ? "DARK" : "LIGHT")
         window.setTheme(dark)
@@ -46,6 +65,14 @@ Flickable {
     clip: true
 
     ScrollIndicator.vertical: ScrollIndicator {
+    }
+
+    Connections {
+        target: flickableGeneral.Window.window
+
+        function onActiveFocusItemChanged() {
+            flickableGeneral.ensureVisible(flickableGeneral.Window.activeFocusItem)
+        }
     }
 
     Pane {

@@ -236,14 +236,19 @@ Item {
         function test_keyboard_only_use() {
             store(Mode.MOUSE, ClickType.LEFT, Qt.Key_Space, 0)
             var item = make({})
-            tile(item, "enableSwitch").forceActiveFocus()
             var expected = ["enableSwitch", "mouseModeSwitch", "leftButton", "rightButton",
                             "middleButton", "doubleButton", "scrollUpButton", "scrollDownButton",
                             "keyboardModeSwitch", "keyName"]
+            // Reached from the control before, as a user tabbing in would.
+            tile(item, "enableSwitch").forceActiveFocus()
+            keyClick(Qt.Key_Tab)
+            keyClick(Qt.Key_Backtab)
             for (var i = 0; i < expected.length; ++i) {
                 compare(activeName(), expected[i])
                 var control = window.Window.activeFocusItem
                 verify(control.Accessible.name !== "", expected[i])
+                // Keyboard focus is drawn (a ripple or an accent border).
+                verify(control.visualFocus, expected[i])
                 if (i + 1 < expected.length)
                     keyClick(Qt.Key_Tab)
             }

@@ -312,6 +312,29 @@ Item {
             child(bar, "startAction").forceActiveFocus()
             keyClick(Qt.Key_Space)
             compare(callNames(), ["start"])
+
+            // What a keyboard user sees: the focus on the first channel's Right tile.
+            var left = child(page, "leftChannel")
+            child(left, "leftButton").forceActiveFocus()
+            keyClick(Qt.Key_Tab)
+            compare(window.Window.activeFocusItem, child(left, "rightButton"))
+            screenshot("welcome_focus.png")
+        }
+
+        function test_focus_brings_control_into_view() {
+            var page = make()
+            page.height = 400
+            var flick = child(page, "flick")
+            flick.contentY = 0
+            var key = child(child(page, "rightChannel"), "keyName")
+            key.forceActiveFocus()
+            verify(flick.contentY > 0)
+            var y = key.mapToItem(flick, 0, 0).y
+            verify(y >= 0 && y + key.height <= flick.height, y)
+            var box = child(page, "comCombobox")
+            box.forceActiveFocus()
+            y = box.mapToItem(flick, 0, 0).y
+            verify(y >= 0 && y + box.height <= flick.height, y)
         }
 
         function screenshot(name) {

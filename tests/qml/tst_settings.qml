@@ -245,6 +245,17 @@ Item {
             compare(window.Window.activeFocusItem.objectName, "warningLabel")
         }
 
+        function test_focus_brings_control_into_view() {
+            var general = make("qrc:/configuration/General.qml")
+            general.height = 300
+            compare(general.contentY, 0)
+            var box = child(general, "scaleComboBox")
+            box.forceActiveFocus()
+            verify(general.contentY > 0)
+            var y = box.mapToItem(general, 0, 0).y
+            verify(y >= 0 && y + box.height <= general.height, y)
+        }
+
         function test_screenshot_settings_page() {
             if (typeof screenshotDir === "undefined" || screenshotDir === "")
                 skip("KORVANE_SCREENSHOT_DIR is not set")

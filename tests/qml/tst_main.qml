@@ -129,6 +129,24 @@ Item {
             compare(window.portToSelect(data.configured, data.ports, data.exists), data.result);
         }
 
+        function test_isDeviceName_data() {
+            return [
+                { tag: "windows default on linux", name: "COM5", os: "linux", device: false },
+                { tag: "listed name, unplugged", name: "ttyUSB0", os: "linux", device: true },
+                { tag: "by-id link, unplugged", name: "/dev/serial/by-id/usb-switch-if00", os: "linux", device: true },
+                { tag: "pseudo-terminal", name: "pts/4", os: "linux", device: true },
+                { tag: "macos call-out device", name: "cu.usbserial", os: "osx", device: true },
+                { tag: "empty", name: "", os: "linux", device: false },
+                { tag: "text with tty inside", name: "myttyUSB0", os: "linux", device: false },
+                { tag: "windows keeps its own rule", name: "COM5", os: "windows", device: false },
+                { tag: "unix path on windows", name: "/dev/ttyUSB0", os: "windows", device: false }
+            ];
+        }
+
+        function test_isDeviceName(data) {
+            compare(window.isDeviceName(data.name, data.os), data.device);
+        }
+
         function test_deviceExists_data() {
             return [
                 { tag: "absolute device", name: "/dev/null", exists: true },
@@ -146,10 +164,16 @@ Item {
         }
 
         function test_autoSelectPort() {
+            if (Qt.platform.os === "windows")
+                skip("device nodes are a Unix matter");
             var ports = child("mouseCom").ports();
             configurationSwitch.serialName = "/dev/null";
             window.autoSelectPort();
             compare(configurationSwitch.serialName, "/dev/null", "an existing device is kept");
+            configurationSwitch.serialName = "/dev/serial/by-id/usb-unplugged-switch";
+            window.autoSelectPort();
+            compare(configurationSwitch.serialName, "/dev/serial/by-id/usb-unplugged-switch",
+                    "an unplugged device keeps its name");
             configurationSwitch.serialName = "COM5";
             window.autoSelectPort();
             compare(configurationSwitch.serialName, ports.length > 0 ? ports[0] : "COM5");

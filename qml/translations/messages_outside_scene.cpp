@@ -1,11 +1,11 @@
 // Read by lupdate only (target update_translations), never compiled.
 //
-// These messages are looked up at run time under contexts that no scanned
-// source spells out literally: the libraries translate through
-// korvane::Translator::tr, and the remaining contexts belong to components
-// this program does not show but whose French texts stay in the catalogue.
-// Listing them here keeps lupdate from marking them obsolete, which would
-// drop them from korvane_fr.qm.
+// The catalogue keeps messages that no scanned source uses: library texts of
+// korvane::Translator that this program no longer produces (plug-in loading,
+// folder checks), the empty texts, and the contexts of components it does not
+// show. Listing them here keeps lupdate from marking them obsolete, which
+// would drop them from korvane_fr.qm. New library texts need no entry: lupdate
+// finds Translator::tr calls itself.
 #include <QtGlobal>
 
 static const char* const keptMessages[] = {

@@ -226,6 +226,8 @@ Flickable {
                     ComboBox {
                         id: scaleComboBox
 
+                        property bool openOnRelease: false
+
                         objectName: "scaleComboBox"
                         Layout.fillWidth: true
                         textRole: "key"
@@ -257,11 +259,26 @@ Flickable {
                             }
                         }
                         onActivated: flickableGeneral.chooseScale(index)
-                        Keys.onReturnPressed: {
-                            if (popup.visible)
+                        // Enter opens the list as Space does. The box closes its list
+                        // when Enter is released, so it opens on the release.
+                        Keys.onPressed: {
+                            if ((event.key === Qt.Key_Return || event.key === Qt.Key_Enter)
+                                    && !popup.visible) {
+                                openOnRelease = true
+                                event.accepted = true
+                            } else {
                                 event.accepted = false
-                            else
+                            }
+                        }
+                        Keys.onReleased: {
+                            if ((event.key === Qt.Key_Return || event.key === Qt.Key_Enter)
+                                    && openOnRelease) {
+                                openOnRelease = false
                                 popup.open()
+                                event.accepted = true
+                            } else {
+                                event.accepted = false
+                            }
                         }
                     }
 

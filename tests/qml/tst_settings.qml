@@ -206,6 +206,26 @@ Item {
             compare(stack.depth, 3)
         }
 
+        function test_section_list_by_keyboard() {
+            var page = make("qrc:/PageSettings.qml")
+            var stack = child(page, "stackView")
+            var entry = child(page, "section_configuration/General.qml")
+            child(page, "listView").forceActiveFocus()
+            compare(window.Window.activeFocusItem, entry)
+            verify(entry.Accessible.name !== "")
+            keyClick(Qt.Key_Return)
+            compare(stack.depth, 2)
+            keyClick(Qt.Key_Space)
+            compare(stack.depth, 3)
+            // From the list the focus goes on into the shown section.
+            keyClick(Qt.Key_Tab)
+            var focused = window.Window.activeFocusItem
+            var inSection = focused
+            while (inSection && inSection !== stack)
+                inSection = inSection.parent
+            verify(inSection === stack, focused)
+        }
+
         function test_keyboard_only_use() {
             configuration.runStartup = true
             var general = make("qrc:/configuration/General.qml")
@@ -237,8 +257,16 @@ Item {
             keyClick(Qt.Key_Return)
             verify(configuration.runStartup)
 
+            // Enter opens the scale list, as Space does.
+            var scaleBox = child(general, "scaleComboBox")
+            scaleBox.forceActiveFocus()
+            keyClick(Qt.Key_Return)
+            tryCompare(scaleBox.popup, "opened", true)
+            keyClick(Qt.Key_Escape)
+            tryCompare(scaleBox.popup, "visible", false)
+
             // The restart button, once shown, is in the chain too.
-            child(general, "scaleComboBox").forceActiveFocus()
+            scaleBox.forceActiveFocus()
             keyClick(Qt.Key_Down)
             verify(child(general, "warningLabel").visible)
             keyClick(Qt.Key_Tab)

@@ -10,9 +10,23 @@ import Korvane.Gui 1.0
 OverlayView {
     id: root
 
+    // A keyboard user comes back to the control that was focused before.
+    property Item focusBefore: null
+    property bool visualFocusBefore: false
+
     objectName: "aboutView"
     width: window.width < 800 ? window.width * 0.95 : 800
     height: window.height < 500 ? window.height * 0.95 : 500
+
+    onAboutToShow: {
+        focusBefore = root.parent ? root.parent.Window.activeFocusItem : null
+        visualFocusBefore = focusBefore !== null && focusBefore.visualFocus === true
+    }
+    onClosed: {
+        if (focusBefore)
+            focusBefore.forceActiveFocus(visualFocusBefore ? Qt.TabFocusReason : Qt.OtherFocusReason)
+        focusBefore = null
+    }
 
     background: Rectangle {
         radius: 15

@@ -298,6 +298,11 @@ Item {
     OverlayView {
         id: keyOverlay
 
+        // A keyboard user comes back to the control that opened the overlay,
+        // not to the top of the window.
+        property Item focusBefore: null
+        property bool visualFocusBefore: false
+
         objectName: "keyOverlay"
         // Half the window, centred on it, whatever the panel's own place.
         parent: root.Window.contentItem
@@ -306,7 +311,16 @@ Item {
         // Every key is captured, Escape included; only a click outside closes it.
         closePolicy: Popup.CloseOnPressOutside
 
+        onAboutToShow: {
+            focusBefore = root.Window.activeFocusItem
+            visualFocusBefore = focusBefore !== null && focusBefore.visualFocus === true
+        }
         onOpened: keyCatcher.forceActiveFocus()
+        onClosed: {
+            if (focusBefore)
+                focusBefore.forceActiveFocus(visualFocusBefore ? Qt.TabFocusReason : Qt.OtherFocusReason)
+            focusBefore = null
+        }
 
         background: Rectangle {
             radius: 15

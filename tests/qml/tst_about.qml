@@ -11,6 +11,14 @@ Item {
     height: 700
     Material.theme: Material.Dark
 
+    Button {
+        id: opener
+
+        objectName: "opener"
+        text: "About"
+        focusPolicy: Qt.StrongFocus
+    }
+
     TestCase {
         id: testCase
 
@@ -65,6 +73,18 @@ Item {
             }
             keyClick(Qt.Key_Escape)
             tryCompare(about, "visible", false)
+        }
+
+        function test_focus_returns_after_closing() {
+            var about = make()
+            opener.forceActiveFocus(Qt.TabFocusReason)
+            about.visible = true
+            tryCompare(about, "opened", true)
+            verify(!opener.activeFocus)
+            keyClick(Qt.Key_Escape)
+            tryCompare(about, "visible", false)
+            verify(opener.activeFocus)
+            verify(opener.visualFocus)
         }
     }
 }

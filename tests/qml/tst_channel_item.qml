@@ -273,6 +273,9 @@ Item {
             tryCompare(item, "keyOverlayOpened", false)
             compare(configurationLeftChannel.key, Qt.Key_F5)
             compare(Number(configurationLeftChannel.mode), Mode.KEYBOARD)
+            // Back on the key button, focus still drawn.
+            tryVerify(function() { return activeName() === "keyName" }, 2000, activeName())
+            verify(window.Window.activeFocusItem.visualFocus)
         }
 
         Component {

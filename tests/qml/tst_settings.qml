@@ -290,6 +290,9 @@ Item {
             var page = make("qrc:/PageSettings.qml")
             waitForRendering(page)
             grabImage(window).save(screenshotDir + "/settings.png")
+            mouseClick(child(page, "darkButton"))
+            waitForRendering(page)
+            grabImage(window).save(screenshotDir + "/settings_dark.png")
         }
     }
 }

@@ -9,7 +9,9 @@ Application::Application(int& argc, char** argv)
 
 bool Application::notify(QObject* receiver, QEvent* event)
 {
-    QGuiApplication::notify(receiver, event);
+    // The widget level must see the events too: on Linux the tray icon is a
+    // widget, and without it the icon stays blank and ignores every click.
+    QApplication::notify(receiver, event);
     return true;
 }
 

@@ -8,8 +8,7 @@ namespace korvane::core {
 
 class ApplicationInterface;
 
-// The program's application object. Events go to the GUI-application level of
-// Qt's dispatch; the widget level is bypassed because the scene has no widgets.
+// The program's application object; every event is reported as handled.
 class KORVANE_CORE_EXPORT Application : public QApplication {
 public:
     Application(int& argc, char** argv);

@@ -26,7 +26,11 @@ public slots:
 
     void qmlEngineAvailable(QQmlEngine* engine)
     {
-        // A fresh document per test file, so one file's edits never leak into the next.
+        // A fresh document per test file, so one file's edits never leak into the
+        // next; the previous file's engine is gone by now, and with its interface
+        // go the catalogues a language test installed.
+        m_interfaces.clear();
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::AnyCountry));
         auto& interface = m_interfaces.emplace_back(
             std::make_unique<ApplicationInterface>(nullptr));
         // Presses stay recorded instead of reaching the test's own display.

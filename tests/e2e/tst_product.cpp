@@ -1,0 +1,234 @@
+// The product from end to end, as a user meets it: Korvane starts in the tray,
+// opens the switch device about a second later, and each press of the device
+// reaches another program as the configured key or click.
+#include "programrunner.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTest>
+
+namespace {
+
+const QString mainWindowTitle = QStringLiteral("^KORVane$");
+
+QString xdotool(const QStringList& arguments, int timeoutMs = 10000)
+{
+    QProcess process;
+    process.start(QStringLiteral("xdotool"), arguments);
+    if (!process.waitForFinished(timeoutMs)) {
+        process.kill();
+        process.waitForFinished();
+    }
+    return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
+}
+
+QString visibleWindow(const QString& title)
+{
+    return xdotool({ QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                       QStringLiteral("--name"), title })
+        .section(QLatin1Char('\n'), 0, 0);
+}
+
+QString waitForVisibleWindow(const QString& title)
+{
+    QElapsedTimer timer;
+    timer.start();
+    QString id;
+    while ((id = visibleWindow(title)).isEmpty() && timer.elapsed() < 20000)
+        QTest::qWait(100);
+    return id;
+}
+
+void screenshot(const QString& windowId, const QString& name)
+{
+    const QString folder = QStringLiteral(KORVANE_SCREENSHOT_DIR);
+    QDir().mkpath(folder);
+    QProcess import;
+    import.start(QStringLiteral("import"),
+        { QStringLiteral("-window"), windowId, folder + QLatin1Char('/') + name });
+    QVERIFY(import.waitForFinished(20000));
+    QCOMPARE(import.exitCode(), 0);
+}
+
+// A user configuration: the device at `port`, left channel types the A key,
+// right channel clicks the left mouse button.
+void writeConfiguration(const QString& port, const QString& theme)
+{
+    writeFile(homeFile(QStringLiteral("korvane.json")),
+        QStringLiteral(R"({"configuration":{"application":{"theme":"%2","runStartup":false},
+            "switch":{"serial_name":"%1","input_left":"L","input_right":"R",
+            "left_channel":{"enabled":true,"mode":"KEYBOARD","click_type":"LEFT","key":65,"modifier":0,"native":"0"},
+            "right_channel":{"enabled":true,"mode":"MOUSE","click_type":"LEFT","key":32,"modifier":0,"native":"0"}}}})")
+            .arg(port, theme)
+            .toUtf8());
+}
+
+// Another X client that takes the focus and reports what it receives.
+class Probe {
+public:
+    Probe()
+    {
+        m_process.setProcessChannelMode(QProcess::MergedChannels);
+        m_process.start(QStringLiteral(KORVANE_X11_PROBE), QStringList());
+    }
+    ~Probe() { reset(); }
+    void reset()
+    {
+        m_process.kill();
+        m_process.waitForFinished();
+    }
+    // `start` is the beginning of a line the probe prints (buttons carry a time after it).
+    bool waitFor(const QString& start, int timeoutMs = 10000)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        const QRegularExpression line(QStringLiteral("(^|\n)") + QRegularExpression::escape(start));
+        while (!m_seen.contains(line)) {
+            if (timer.elapsed() > timeoutMs)
+                return false;
+            m_process.waitForReadyRead(50);
+            m_seen += QString::fromLocal8Bit(m_process.readAll());
+        }
+        return true;
+    }
+    QString seen()
+    {
+        m_process.waitForReadyRead(200);
+        m_seen += QString::fromLocal8Bit(m_process.readAll());
+        return m_seen;
+    }
+
+private:
+    QProcess m_process;
+    QString m_seen;
+};
+
+// The virtual switch device; "l" and "r" on its input press the buttons.
+class Switch {
+public:
+    explicit Switch(const QString& link)
+    {
+        m_process.setProcessChannelMode(QProcess::MergedChannels);
+        m_process.start(QStringLiteral(KORVANE_SWITCH_SIM),
+            { QStringLiteral("--link"), link, QStringLiteral("--left"), QStringLiteral("L"),
+                QStringLiteral("--right"), QStringLiteral("R") });
+        m_process.waitForReadyRead(5000);
+    }
+    ~Switch()
+    {
+        m_process.kill();
+        m_process.waitForFinished();
+    }
+    void press(char button)
+    {
+        m_process.write(QByteArray(1, button));
+        m_process.waitForBytesWritten();
+    }
+
+private:
+    QProcess m_process;
+};
+
+} // namespace
+
+class TestProduct : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { QDir(homeFile(QString())).removeRecursively(); }
+
+    void switchDrivesAnotherProgram()
+    {
+        const QString port = QDir::tempPath() + QStringLiteral("/switch");
+        Switch device(port);
+        writeConfiguration(port, QStringLiteral("LIGHT"));
+
+        ProgramRunner korvane(QStringLiteral(KORVANE_PROGRAM));
+        korvane.start();
+        QVERIFY2(korvane.waitForLog(QStringLiteral("Execute application ...")),
+            qPrintable(korvane.log()));
+        QElapsedTimer sinceStart;
+        sinceStart.start();
+        QVERIFY2(korvane.waitForLog(QStringLiteral("Start listening on serial port ") + port),
+            qPrintable(korvane.log()));
+        // The link starts a second after the window is complete; the window stays in the tray.
+        QVERIFY(sinceStart.elapsed() >= 500);
+        QVERIFY(visibleWindow(mainWindowTitle).isEmpty());
+
+        Probe probe;
+        QVERIFY(probe.waitFor(QStringLiteral("ready")));
+        device.press('l');
+        QVERIFY2(probe.waitFor(QStringLiteral("key-press a")), qPrintable(probe.seen()));
+        QVERIFY(probe.waitFor(QStringLiteral("key-release a")));
+        device.press('r');
+        QVERIFY2(probe.waitFor(QStringLiteral("button-press 1 ")), qPrintable(probe.seen()));
+        QVERIFY(probe.waitFor(QStringLiteral("button-release 1 ")));
+
+        // Pause from the tray: a middle click on the icon stops the link. The
+        // probe covers the screen (there is no window manager to stack it
+        // under the panel), so it makes way for the click and comes back.
+        probe.reset();
+        const QString icon = xdotool({ QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                         QStringLiteral("--classname"), QStringLiteral("korvane") })
+                                 .section(QLatin1Char('\n'), 0, 0);
+        QVERIFY2(!icon.isEmpty(), "no tray icon");
+        xdotool(
+            { QStringLiteral("mousemove"), QStringLiteral("--window"), icon, QStringLiteral("8"),
+                QStringLiteral("8"), QStringLiteral("click"), QStringLiteral("2") });
+        QVERIFY2(korvane.waitForLog(QStringLiteral("Stop listening on serial port ") + port),
+            qPrintable(korvane.log()));
+        Probe afterPause;
+        QVERIFY(afterPause.waitFor(QStringLiteral("ready")));
+        device.press('l');
+        QTest::qWait(500); // nothing may arrive: give it the time a press takes many times over
+        QVERIFY2(!afterPause.seen().contains(QStringLiteral("key-press")),
+            qPrintable(afterPause.seen()));
+        afterPause.reset();
+
+        // A second start hands over and shows the window of the first.
+        ProgramRunner second(QStringLiteral(KORVANE_PROGRAM));
+        second.start();
+        QVERIFY(second.waitForFinished());
+        QCOMPARE(second.exitCode(), 1);
+        const QString window = waitForVisibleWindow(mainWindowTitle);
+        QVERIFY(!window.isEmpty());
+        xdotool({ QStringLiteral("windowraise"), window });
+        QTest::qWait(1000); // the window's first frames, for the picture
+        screenshot(window, QStringLiteral("main-light.png"));
+
+        QVERIFY(korvane.terminate());
+        QCOMPARE(korvane.exitCode(), 0);
+    }
+
+    void withoutTrayTheWindowStaysShown()
+    {
+        if (!xdotool({ QStringLiteral("search"), QStringLiteral("--classname"),
+                         QStringLiteral("trayer") })
+                 .isEmpty())
+            QSKIP("runs where no tray host is present");
+        writeConfiguration(QStringLiteral("COM5"), QStringLiteral("DARK"));
+        ProgramRunner korvane(QStringLiteral(KORVANE_PROGRAM));
+        korvane.start();
+        const QString box = waitForVisibleWindow(QStringLiteral("^KorVane$"));
+        QVERIFY(!box.isEmpty());
+        screenshot(box, QStringLiteral("no-tray-message.png"));
+        xdotool({ QStringLiteral("windowfocus"), QStringLiteral("--sync"), box });
+        xdotool({ QStringLiteral("key"), QStringLiteral("Return") });
+        QVERIFY2(korvane.waitForLog(QStringLiteral("Execute application ...")),
+            qPrintable(korvane.log()));
+        const QString window = waitForVisibleWindow(mainWindowTitle);
+        QVERIFY(!window.isEmpty());
+        QTest::qWait(
+            1500); // let the link's first start and its error overlay settle for the picture
+        screenshot(window, QStringLiteral("main-dark.png"));
+        QVERIFY(!visibleWindow(mainWindowTitle).isEmpty());
+        QVERIFY(korvane.terminate());
+        QCOMPARE(korvane.exitCode(), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestProduct)
+
+#include "tst_product.moc"

@@ -143,6 +143,8 @@ Item {
         function cleanup() {
             bar.page = null
             pane.actions = []
+            // Catalogues are installed application-wide: never leave French behind.
+            appInterface.language = "en"
         }
 
         function test_port_box_shows_configured_port() {

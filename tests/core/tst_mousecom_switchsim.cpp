@@ -21,7 +21,8 @@ void TestSwitchSim::keysReachTheLink_data()
 {
     QTest::addColumn<QStringList>("options");
     QTest::newRow("LF") << QStringList {};
-    QTest::newRow("CR LF, byte by byte") << QStringList { "--crlf", "--byte-by-byte" };
+    QTest::newRow("CR LF") << QStringList { "--crlf" };
+    QTest::newRow("CR") << QStringList { "--eol", "cr" };
     QTest::newRow("no line end") << QStringList { "--eol", "none" };
 }
 

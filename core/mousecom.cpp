@@ -134,7 +134,7 @@ bool MouseCom::start(QString serialPortName)
     const QString reason = m_port ? m_port->errorString() : QString();
     m_started = false;
     emit startedChanged(m_started);
-    m_error = Translator::tr("Failed to open port %1\n%2").arg(m_portName, reason);
+    m_error = korvane::Translator::tr("Failed to open port %1\n%2").arg(m_portName, reason);
     emit errorChanged(m_error);
     // The device may simply not be plugged in yet: keep watching for it.
     qDebug().noquote() << QStringLiteral("Waiting for serial port %1 to appear").arg(m_portName);
@@ -356,7 +356,7 @@ void MouseCom::handleError(QSerialPort::SerialPortError error)
     releasePort();
     m_reconnectTimer.start();
     m_reconnecting = true;
-    m_error = Translator::tr("An I/O error occurred while reading the data from port %1\n%2")
+    m_error = korvane::Translator::tr("An I/O error occurred while reading the data from port %1\n%2")
                   .arg(name, reason);
     emit reconnectingChanged(m_reconnecting);
     emit startedChanged(m_started);

@@ -7,6 +7,7 @@
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 
 #include <atomic>
@@ -239,6 +240,7 @@ private slots:
     void stopWhenNotStartedDoesNothing();
     void failedStartTriesThreeTimes();
     void restartReopensLater();
+    void errorIsTranslated();
 
     void deviceLossHeals();
     void portAppearsAfterFailedStart();
@@ -561,6 +563,21 @@ void TestMouseCom::restartReopensLater()
     com.stop();
     QVERIFY(!started.wait(1000));
     QVERIFY(!com.started());
+}
+
+void TestMouseCom::errorIsTranslated()
+{
+    QTranslator french;
+    QVERIFY(french.load(QStringLiteral(KORVANE_FR_QM)));
+    QCoreApplication::installTranslator(&french);
+    const QString missing = tempPath(QStringLiteral("absent"));
+    MouseCom com;
+    QVERIFY(!com.start(missing));
+    QCoreApplication::removeTranslator(&french);
+    QVERIFY2(
+        com.error().startsWith(QStringLiteral("Impossible d'ouvrir le port %1\n").arg(missing)),
+        qPrintable(com.error()));
+    com.stop();
 }
 
 void TestMouseCom::deviceLossHeals()

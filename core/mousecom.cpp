@@ -109,7 +109,9 @@ bool MouseCom::start(QString serialPortName)
     cancelReconnecting();
     int tries = 0;
     for (;;) {
-        if (m_port) {
+        // After a lost device the port is already gone but its error still
+        // shows: a new start clears it just the same.
+        if (m_port || !m_error.isEmpty()) {
             releasePort();
             m_error.clear();
             emit errorChanged(m_error);
@@ -132,13 +134,16 @@ bool MouseCom::start(QString serialPortName)
             break;
     }
     const QString reason = m_port ? m_port->errorString() : QString();
-    m_started = false;
-    emit startedChanged(m_started);
-    m_error = korvane::Translator::tr("Failed to open port %1\n%2").arg(m_portName, reason);
-    emit errorChanged(m_error);
-    // The device may simply not be plugged in yet: keep watching for it.
+    // The device may simply not be plugged in yet: keep watching for it. The
+    // state is complete before any signal, so a receiver may call stop().
     qDebug().noquote() << QStringLiteral("Waiting for serial port %1 to appear").arg(m_portName);
-    beginReconnecting();
+    m_reconnectTimer.start();
+    m_reconnecting = true;
+    m_started = false;
+    m_error = korvane::Translator::tr("Failed to open port %1\n%2").arg(m_portName, reason);
+    emit startedChanged(m_started);
+    emit errorChanged(m_error);
+    emit reconnectingChanged(m_reconnecting);
     return false;
 }
 
@@ -234,15 +239,6 @@ void MouseCom::cleanup()
         releasePort();
     m_error.clear();
     emit errorChanged(m_error);
-}
-
-void MouseCom::beginReconnecting()
-{
-    m_reconnectTimer.start();
-    if (!m_reconnecting) {
-        m_reconnecting = true;
-        emit reconnectingChanged(m_reconnecting);
-    }
 }
 
 void MouseCom::cancelReconnecting()
@@ -356,8 +352,9 @@ void MouseCom::handleError(QSerialPort::SerialPortError error)
     releasePort();
     m_reconnectTimer.start();
     m_reconnecting = true;
-    m_error = korvane::Translator::tr("An I/O error occurred while reading the data from port %1\n%2")
-                  .arg(name, reason);
+    m_error
+        = korvane::Translator::tr("An I/O error occurred while reading the data from port %1\n%2")
+              .arg(name, reason);
     emit reconnectingChanged(m_reconnecting);
     emit startedChanged(m_started);
     emit errorChanged(m_error);

@@ -87,7 +87,6 @@ private:
     bool openPort();
     void releasePort();
     void cleanup();
-    void beginReconnecting();
     void cancelReconnecting();
     void reconnectTick();
     void lineTimeout();

@@ -244,6 +244,7 @@ private slots:
 
     void deviceLossHeals();
     void portAppearsAfterFailedStart();
+    void startAfterLossClearsError();
 
     void randomBytes();
     void sustainedLineRate();
@@ -651,6 +652,26 @@ void TestMouseCom::portAppearsAfterFailedStart()
     QVERIFY(!com.start(other));
     QVERIFY(com.reconnecting());
     QVERIFY(com.start(link));
+    QVERIFY(!com.reconnecting());
+}
+
+void TestMouseCom::startAfterLossClearsError()
+{
+    auto pty = std::make_unique<Pty>();
+    QVERIFY(pty->isValid());
+    MouseCom com;
+    QVERIFY(com.start(pty->name()));
+    pty->close();
+    QTRY_VERIFY(!com.started());
+    QVERIFY(com.error().startsWith(readErrorPrefix));
+
+    // The user picks another port before the lost one is back.
+    pty = std::make_unique<Pty>();
+    QVERIFY(pty->isValid());
+    QSignalSpy error(&com, &MouseCom::errorChanged);
+    QVERIFY(com.start(pty->name()));
+    QVERIFY(com.error().isEmpty());
+    QCOMPARE(error.count(), 1);
     QVERIFY(!com.reconnecting());
 }
 

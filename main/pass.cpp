@@ -91,6 +91,19 @@ int runPass(int& argc, char** argv, bool& finished)
     }
     setIdentity();
 
+    // A logout, `kill` or Ctrl+C ends the run like "Exit" does, so the
+    // write-back below still runs. A request that comes before the event loop
+    // (during the tray message box, say) is remembered and honoured there.
+    bool endRequested = false;
+    const auto requestEnd = [&endRequested] {
+        endRequested = true;
+        QCoreApplication::exit(0);
+    };
+    ShutdownSignals shutdown;
+    QObject::connect(&shutdown, &ShutdownSignals::requested, &app, requestEnd);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &app,
+        [&requestEnd](QSessionManager&) { requestEnd(); });
+
     QCommandLineParser parser;
     parser.setApplicationDescription(QCoreApplication::applicationName());
     parser.addHelpOption();
@@ -157,14 +170,6 @@ int runPass(int& argc, char** argv, bool& finished)
     QObject::connect(&app, &SingleApplication::receivedMessage, &interface,
         &ApplicationInterface::sendNotification);
 
-    // A logout, `kill` or Ctrl+C ends the loop like "Exit" does, so the
-    // write-back below still runs.
-    ShutdownSignals shutdown;
-    QObject::connect(
-        &shutdown, &ShutdownSignals::requested, &app, [] { QCoreApplication::exit(0); });
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &app,
-        [](QSessionManager&) { QCoreApplication::exit(0); });
-
     debug(QStringLiteral("Loading QML ..."));
     engine.load(QUrl(QStringLiteral("qrc:/main.qml")));
     if (engine.rootObjects().isEmpty()) {
@@ -177,7 +182,7 @@ int runPass(int& argc, char** argv, bool& finished)
     try {
         interface.updateConfiguration();
         debug(QStringLiteral("Execute application ..."));
-        exitCode = app.exec();
+        exitCode = endRequested ? 0 : app.exec();
     } catch (const common::Exception& exception) {
         error(exception.description());
         exitCode = 1;

@@ -227,6 +227,23 @@ private slots:
         QVERIFY(korvane.terminate());
         QCOMPARE(korvane.exitCode(), 0);
     }
+
+    void endSignalDuringTrayMessageBoxStillWritesBack()
+    {
+        if (!xdotool({ QStringLiteral("search"), QStringLiteral("--classname"),
+                         QStringLiteral("trayer") })
+                 .isEmpty())
+            QSKIP("runs where no tray host is present");
+        writeConfiguration(QStringLiteral("COM5"), QStringLiteral("DARK"));
+        ProgramRunner korvane(QStringLiteral(KORVANE_PROGRAM));
+        korvane.start();
+        QVERIFY(!waitForVisibleWindow(QStringLiteral("^KorVane$")).isEmpty());
+        QVERIFY(korvane.terminate());
+        QCOMPARE(korvane.exitCode(), 0);
+        QVERIFY2(korvane.log().contains(QStringLiteral("Write user configuration into")),
+            qPrintable(korvane.log()));
+        QVERIFY(readFile(homeFile(QStringLiteral("korvane.json"))).contains("\"theme\": \"DARK\""));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestProduct)

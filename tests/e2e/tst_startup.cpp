@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+
 using korvane::datamodel::Configuration;
 
 // The user file as written at exit, but with the port the window picked when
@@ -126,6 +128,38 @@ private slots:
         QVERIFY(korvane.terminate());
         QCOMPARE(korvane.exitCode(), 0);
         QCOMPARE(writtenWithDefaultPort(), Configuration().toJson(QJsonDocument::Indented));
+    }
+
+    void endSignalsStillWriteBack_data()
+    {
+        QTest::addColumn<int>("signalNumber");
+        QTest::addColumn<int>("repeat");
+        QTest::newRow("SIGTERM") << int(SIGTERM) << 1;
+        QTest::newRow("SIGINT") << int(SIGINT) << 1;
+        QTest::newRow("SIGHUP") << int(SIGHUP) << 1;
+        // More signals while the first is being handled, the write-back included.
+        QTest::newRow("SIGTERM burst") << int(SIGTERM) << 200;
+    }
+
+    void endSignalsStillWriteBack()
+    {
+        QFETCH(int, signalNumber);
+        QFETCH(int, repeat);
+        writeFile(homeFile(QStringLiteral("korvane.json")),
+            R"({"configuration":{"switch":{"serial_name":"COM5","input_left":"kept"}}})");
+        ProgramRunner korvane(QStringLiteral(KORVANE_PROGRAM));
+        korvane.start();
+        QVERIFY2(korvane.waitForLog(QStringLiteral("Execute application ...")),
+            qPrintable(korvane.log()));
+        for (int i = 0; i < repeat; ++i)
+            ::kill(static_cast<pid_t>(korvane.pid()), signalNumber);
+        QVERIFY(korvane.waitForFinished());
+        QCOMPARE(korvane.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(korvane.exitCode(), 0);
+        QVERIFY(korvane.log().contains(QStringLiteral("Write user configuration into")));
+        Configuration written;
+        QVERIFY(written.fromJson(readFile(homeFile(QStringLiteral("korvane.json")))));
+        QCOMPARE(written.get_configurationSwitch().inputLeftChannel(), QStringLiteral("kept"));
     }
 
     void secondStartHandsOverAndEnds()

@@ -1,11 +1,15 @@
-// The scene reads and writes channel modes and click types through the
-// meta-type names "Mode" and "ClickType"; these tests load small scene
-// documents against a live channel the way the program registers them.
+// What the scene documents can reach, as the program registers it: the types
+// of "com.korvane" and "com.tarnel", the refusal texts of the uncreatable ones,
+// modes and click types through the meta-type names "Mode" and "ClickType",
+// and the live objects of the configuration document as context properties.
+#include "core/applicationinterface.h"
+#include "core/platform/recordinginputinjector.h"
 #include "datamodel/clicktypeclass.h"
 #include "datamodel/configurationapplication.h"
 #include "datamodel/configurationchannel.h"
 #include "datamodel/configurationswitch.h"
 #include "datamodel/modeclass.h"
+#include "main/sceneregistration.h"
 
 #include <QQmlComponent>
 #include <QQmlContext>
@@ -16,7 +20,7 @@
 
 using namespace korvane::datamodel;
 
-class TestChannelScene : public QObject {
+class TestSceneRegistration : public QObject {
     Q_OBJECT
 
 private:
@@ -31,24 +35,7 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        const char* uri = "com.korvane";
-        qRegisterMetaType<ModeClass::Type>("Mode");
-        qRegisterMetaType<ClickTypeClass::Type>("ClickType");
-        qmlRegisterType<Language>("com.tarnel", 1, 0, "Language");
-        qmlRegisterUncreatableType<ConfigurationApplication>(uri, 1, 0, "ConfigurationApplication",
-            QStringLiteral("ConfigurationApplication (from module core) may not be created "
-                           "directly."));
-        qmlRegisterUncreatableType<ConfigurationSwitch>(uri, 1, 0, "ConfigurationSwitch",
-            QStringLiteral("ConfigurationSwitch (from module core) may not be created directly."));
-        qmlRegisterUncreatableType<ConfigurationChannel>(uri, 1, 0, "ConfigurationChannel",
-            QStringLiteral("ConfigurationChannel (from module core) may not be created directly."));
-        qmlRegisterUncreatableType<ModeClass>(
-            uri, 1, 0, "Mode", QStringLiteral("Not creatable as it is an enum type"));
-        qmlRegisterUncreatableType<ClickTypeClass>(
-            uri, 1, 0, "ClickType", QStringLiteral("Not creatable as it is an enum type"));
-    }
+    void initTestCase() { korvane::shell::registerSceneTypes(); }
 
     void readsEnumerations_data()
     {
@@ -169,6 +156,54 @@ private slots:
         QCOMPARE(application.languageList().size(), 2);
     }
 
+    void creatable_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::newRow("link") << QByteArray("import com.korvane 1.0\nMouseCom { }");
+        QTest::newRow("stopwatch") << QByteArray("import com.korvane 1.0\nElapsedTimer { }");
+        QTest::newRow("interface")
+            << QByteArray("import com.korvane 1.0\nApplicationInterface { }");
+        QTest::newRow("language") << QByteArray("import com.tarnel 1.0\nLanguage { }");
+        QTest::newRow("path tool") << QByteArray(
+            "import com.korvane 1.0\nQtObject { property string temp: PathTool.getTempPath() }");
+    }
+
+    void creatable()
+    {
+        QFETCH(QByteArray, body);
+        QQmlEngine engine;
+        QQmlComponent component(&engine);
+        component.setData("import QtQml 2.15\n" + body, QUrl());
+        QScopedPointer<QObject> object(component.create());
+        QVERIFY2(object, qPrintable(component.errorString()));
+    }
+
+    void contextReachesTheLiveDocument()
+    {
+        korvane::core::ApplicationInterface appInterface;
+        appInterface.setInputInjector(std::make_unique<korvane::core::RecordingInputInjector>());
+        QQmlEngine engine;
+        korvane::shell::setSceneContext(engine.rootContext(), appInterface);
+        korvane::shell::setSystrayEnabled(engine.rootContext(), false);
+        QScopedPointer<QObject> object(load(engine,
+            "QtObject {\n"
+            "  property bool tray: systrayEnabled ? true : false\n"
+            "  Component.onCompleted: {\n"
+            "    configurationLeftChannel.mode = Mode.KEYBOARD\n"
+            "    configurationSwitch.inputRightChannel = \"R\"\n"
+            "    configuration.language = \"fr\"\n"
+            "    logManager.debugLog(\"from the scene\")\n"
+            "  }\n"
+            "}"));
+        QVERIFY(object);
+        QCOMPARE(object->property("tray").toBool(), false);
+        const auto& document = appInterface.get_configuration();
+        QCOMPARE(document.get_configurationSwitch().leftChannel().mode(), ModeClass::KEYBOARD);
+        QCOMPARE(document.get_configurationSwitch().inputRightChannel(), QStringLiteral("R"));
+        QCOMPARE(document.get_configurationApplication().language(), QStringLiteral("fr"));
+        QVERIFY(document.toJson().contains("\"mode\": \"KEYBOARD\""));
+    }
+
     void uncreatable_data()
     {
         QTest::addColumn<QByteArray>("body");
@@ -180,6 +215,8 @@ private slots:
             << QByteArray("ConfigurationApplication { }")
             << "ConfigurationApplication (from module core) may not be created directly.";
         QTest::newRow("mode") << QByteArray("Mode { }") << "Not creatable as it is an enum type";
+        QTest::newRow("click type")
+            << QByteArray("ClickType { }") << "Not creatable as it is an enum type";
         QTest::newRow("switch") << QByteArray("ConfigurationSwitch { }")
                                 << "ConfigurationSwitch (from module core) may not be created "
                                    "directly.";
@@ -199,5 +236,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestChannelScene)
-#include "tst_channelscene.moc"
+QTEST_MAIN(TestSceneRegistration)
+#include "tst_sceneregistration.moc"

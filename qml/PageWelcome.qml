@@ -18,8 +18,66 @@ StackPage {
     // The About box, shown by the About action.
     property var aboutBox: null
     readonly property bool running: root.link ? root.link.started : false
+    // The link waits for a lost or absent device and takes it up by itself.
+    readonly property bool waiting: !root.running && root.link ? root.link.reconnecting === true
+                                                               : false
     readonly property color statusColor: root.running ? (window.isDark ? "lightgreen" : "green")
                                                       : "orange"
+    // The channel (0 left, 1 right) that the next line from the device is
+    // learned for, or -1.
+    readonly property int learningChannel: root.__learningChannel
+    // True while a line from the device must not act as a switch press: from
+    // the moment Learn is pressed until the learned line has been dealt with
+    // by every receiver of the link, so the main window ignores its presses.
+    readonly property bool holdsPresses: root.__learningChannel >= 0 || root.__settling
+    property int __learningChannel: -1
+    property bool __settling: false
+
+    // Channel 0 is the left button, 1 the right one.
+    function setInput(channel, line) {
+        if (channel === 0)
+            configurationSwitch.inputLeftChannel = line
+        else if (channel === 1)
+            configurationSwitch.inputRightChannel = line
+    }
+
+    // Arms learning for a channel, or cancels it when that channel is
+    // already learning. Lines are only read while the port is open.
+    function toggleLearning(channel) {
+        if (root.__learningChannel === channel) {
+            root.cancelLearning()
+            return
+        }
+        root.__learningChannel = channel
+        if (root.link && !root.link.started)
+            window.start()
+    }
+
+    function cancelLearning() {
+        root.__learningChannel = -1
+    }
+
+    // The device's line, kept exactly as it arrived (the link compares whole
+    // lines, so trimming a padded line would make a key that never matches);
+    // a blank line is noise and learns nothing.
+    function learnLine(line) {
+        if (root.__learningChannel < 0)
+            return
+        var text = String(line)
+        if (text.trim() === "")
+            return
+        var channel = root.__learningChannel
+        // Presses stay held until the link has finished with this line: the
+        // learned key now matches it, and the press it makes is not a command.
+        root.__settling = true
+        root.__learningChannel = -1
+        root.setInput(channel, text)
+        Qt.callLater(root.endSettling)
+    }
+
+    function endSettling() {
+        root.__settling = false
+    }
 
     // A different port while the link runs: stop, rename, start on the new one.
     // A stopped link stays stopped.
@@ -119,11 +177,36 @@ StackPage {
         }
     ]
 
+    // Leaving the page, or the window going to the tray, cancels learning: a
+    // press nobody sees being learned would be lost as a command.
+    onVisibleChanged: if (!visible) root.cancelLearning()
+    Keys.onEscapePressed: {
+        if (root.__learningChannel >= 0) {
+            root.cancelLearning()
+            event.accepted = true
+        } else {
+            event.accepted = false
+        }
+    }
+
     Connections {
         target: root.Window.window
 
         function onActiveFocusItemChanged() {
             root.ensureVisible(root.Window.activeFocusItem)
+        }
+
+        function onVisibilityChanged(visibility) {
+            if (visibility === Window.Hidden || visibility === Window.Minimized)
+                root.cancelLearning()
+        }
+    }
+
+    Connections {
+        target: root.link
+
+        function onLineReceived(line) {
+            root.learnLine(line)
         }
     }
 
@@ -182,9 +265,12 @@ StackPage {
                     Layout.fillWidth: true
                     Layout.fillHeight: false
                     Layout.minimumHeight: 125
+                    Layout.preferredHeight: portColumn.implicitHeight + 20 + topPadding + bottomPadding
                     Material.background: window.backgroundColor
 
                     ColumnLayout {
+                        id: portColumn
+
                         anchors.fill: parent
                         anchors.margins: 10
 
@@ -243,11 +329,103 @@ StackPage {
                             Layout.fillWidth: true
                             Layout.minimumHeight: 50
                             pixelSize: 18
-                            text: root.running ? qsTr("Process is running") : qsTr("Process is stopped")
-                            image: root.running ? "qrc:/images/av/play_circle_outline.svg"
-                                                : "qrc:/images/av/pause_circle_outline.svg"
-                            overlayColor: root.statusColor
-                            textColor: root.statusColor
+                            text: {
+                                if (root.learningChannel === 0)
+                                    return qsTr("Press the left button of the device…")
+                                if (root.learningChannel === 1)
+                                    return qsTr("Press the right button of the device…")
+                                if (root.running)
+                                    return qsTr("Process is running")
+                                if (root.waiting)
+                                    return qsTr("Waiting for the device on %1…").arg(root.link.portName)
+                                return qsTr("Process is stopped")
+                            }
+                            image: {
+                                if (root.running)
+                                    return "qrc:/images/av/play_circle_outline.svg"
+                                if (root.waiting)
+                                    return "qrc:/images/alert/warning.svg"
+                                return "qrc:/images/av/pause_circle_outline.svg"
+                            }
+                            overlayColor: textColor
+                            textColor: root.learningChannel >= 0 ? root.Material.accent : root.statusColor
+                        }
+
+                        // What the device sends for each button: typed in, or
+                        // learned from the next line the device sends.
+                        GridLayout {
+                            id: inputGrid
+
+                            objectName: "inputGrid"
+                            Layout.fillWidth: true
+                            columns: 3
+                            columnSpacing: 20
+
+                            DialogLabel {
+                                id: leftInputLabel
+
+                                text: qsTr("Left button sends")
+                            }
+
+                            TextField {
+                                id: leftInputField
+
+                                objectName: "leftInputField"
+                                Layout.fillWidth: true
+                                text: configurationSwitch.inputLeftChannel
+                                selectByMouse: true
+                                Accessible.name: leftInputLabel.text
+
+                                onEditingFinished: root.setInput(0, text)
+                            }
+
+                            Button {
+                                id: leftLearnButton
+
+                                objectName: "leftLearnButton"
+                                text: qsTr("Learn")
+                                highlighted: root.learningChannel === 0
+                                focusPolicy: Qt.StrongFocus
+                                Accessible.name: text + " " + leftInputLabel.text
+                                Accessible.description: qsTr("Press the left button of the device…")
+
+                                onClicked: root.toggleLearning(0)
+                                Keys.onReturnPressed: clicked()
+                                Keys.onEnterPressed: clicked()
+                            }
+
+                            DialogLabel {
+                                id: rightInputLabel
+
+                                text: qsTr("Right button sends")
+                            }
+
+                            TextField {
+                                id: rightInputField
+
+                                objectName: "rightInputField"
+                                Layout.fillWidth: true
+                                text: configurationSwitch.inputRightChannel
+                                selectByMouse: true
+                                Accessible.name: rightInputLabel.text
+
+                                onEditingFinished: root.setInput(1, text)
+                            }
+
+                            Button {
+                                id: rightLearnButton
+
+                                objectName: "rightLearnButton"
+                                text: qsTr("Learn")
+                                highlighted: root.learningChannel === 1
+                                focusPolicy: Qt.StrongFocus
+                                Accessible.name: text + " " + rightInputLabel.text
+                                Accessible.description: qsTr("Press the right button of the device…")
+
+                                onClicked: root.toggleLearning(1)
+                                Keys.onReturnPressed: clicked()
+                                Keys.onEnterPressed: clicked()
+                            }
                         }
                     }
                 }

@@ -23,6 +23,10 @@ Gui.PageStackWindow {
     property bool __initialized: false
     property int __last_visibility: Window.Maximized
     readonly property bool isFullScreen: visibility === Window.FullScreen
+    // While the welcome page learns what a button sends, the device's lines
+    // are answers to that question, not commands: their presses are dropped
+    // (both halves, so nothing is left held).
+    readonly property bool learningInput: pageWelcome.holdsPresses
 
     function start() {
         return mouseCom.start(configurationSwitch.serialName);
@@ -294,12 +298,16 @@ Gui.PageStackWindow {
         onPressed: {
             console.log(channel + "  ->  " + configurationLeftChannel.enabled);
             console.log(channel + "  ->  " + configurationRightChannel.enabled);
+            if (window.learningInput)
+                return;
             if (window.isChannelEnabled(channel)) {
                 appInterface.buttonPressed(channel);
                 window.__pressed = true;
             }
         }
         onReleased: {
+            if (window.learningInput)
+                return;
             if (window.isChannelEnabled(channel)) {
                 appInterface.buttonReleased(channel);
                 window.__pressed = false;

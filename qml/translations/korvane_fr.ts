@@ -390,12 +390,28 @@
         <translation>Général</translation>
     </message>
     <message>
+        <source>Learn</source>
+        <translation>Apprendre</translation>
+    </message>
+    <message>
         <source>Left Channel</source>
         <translation>Canal gauche</translation>
     </message>
     <message>
+        <source>Left button sends</source>
+        <translation>Le bouton gauche envoie</translation>
+    </message>
+    <message>
         <source>Port</source>
         <translation>Port</translation>
+    </message>
+    <message>
+        <source>Press the left button of the device…</source>
+        <translation>Appuyez sur le bouton gauche de l'appareil…</translation>
+    </message>
+    <message>
+        <source>Press the right button of the device…</source>
+        <translation>Appuyez sur le bouton droit de l'appareil…</translation>
     </message>
     <message>
         <source>Process is running</source>
@@ -404,6 +420,10 @@
     <message>
         <source>Process is stopped</source>
         <translation>Le processus est arrêté</translation>
+    </message>
+    <message>
+        <source>Right button sends</source>
+        <translation>Le bouton droit envoie</translation>
     </message>
     <message>
         <source>Right Channel</source>
@@ -420,6 +440,10 @@
     <message>
         <source>Stop</source>
         <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Waiting for the device on %1…</source>
+        <translation>En attente de l'appareil sur %1…</translation>
     </message>
 </context>
 <context>

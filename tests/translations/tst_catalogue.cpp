@@ -144,6 +144,14 @@ const Message cstAddedMessages[] = {
     { "AppToolBar", "Back", "Retour" },
     { "AppToolBar", "More", "Plus d'actions" },
     { "main", "Close", "Fermer" },
+    { "PageWelcome", "Learn", "Apprendre" },
+    { "PageWelcome", "Left button sends", "Le bouton gauche envoie" },
+    { "PageWelcome", "Right button sends", "Le bouton droit envoie" },
+    { "PageWelcome", "Press the left button of the device…",
+        "Appuyez sur le bouton gauche de l'appareil…" },
+    { "PageWelcome", "Press the right button of the device…",
+        "Appuyez sur le bouton droit de l'appareil…" },
+    { "PageWelcome", "Waiting for the device on %1…", "En attente de l'appareil sur %1…" },
 };
 
 } // namespace

@@ -256,6 +256,38 @@ Item {
             tryCompare(child("errorPlaceholder"), "visible", false);
         }
 
+        // The link announces each line before it acts on it. While the welcome
+        // page learns what a button sends, no line presses anything, the
+        // learned one included, although it now matches its channel.
+        function test_learningHoldsPresses() {
+            var mouseCom = child("mouseCom");
+            var page = window.initialPage;
+            configurationSwitch.inputLeftChannel = "";
+            // As if open, so learning does not try a real port.
+            mouseCom.started = true;
+            page.toggleLearning(0);
+            verify(window.learningInput);
+            mouseCom.lineReceived("");
+            mouseCom.pressed(1);
+            compare(window.__pressed, false);
+            mouseCom.released(1);
+
+            mouseCom.lineReceived("L");
+            compare(configurationSwitch.inputLeftChannel, "L");
+            compare(mouseCom.channelKey1, "L");
+            mouseCom.pressed(0);
+            compare(window.__pressed, false);
+            mouseCom.released(0);
+            tryCompare(window, "learningInput", false);
+
+            mouseCom.pressed(0);
+            verify(window.__pressed);
+            mouseCom.released(0);
+            verify(!window.__pressed);
+            mouseCom.stop();
+            configurationSwitch.inputLeftChannel = "";
+        }
+
         function test_screenshots_data() {
             return [
                 { tag: "light", dark: false, error: false, pane: false },

@@ -18,6 +18,8 @@ Item {
     property color backgroundColor: isDark ? "#56595d" : "white"
     // [name, port name at the time of the call] for each window operation.
     property var calls: []
+    // Escape keys that the page let through.
+    property int escapes: 0
 
     function start() {
         calls.push(["start", configurationSwitch.serialName])
@@ -51,7 +53,11 @@ Item {
 
         property bool started: false
         property bool startSucceeds: true
+        property bool reconnecting: false
+        property string portName: "ttyUSB0"
         property var portList: ["ttyS0", "ttyUSB0", "ttyUSB1"]
+
+        signal lineReceived(string line)
 
         function ports() {
             return portList
@@ -87,6 +93,8 @@ Item {
 
             Layout.fillWidth: true
             Layout.fillHeight: true
+
+            Keys.onEscapePressed: window.escapes++
         }
     }
 
@@ -131,11 +139,24 @@ Item {
 
         function init() {
             window.calls = []
+            window.escapes = 0
+            // The shared tool tip of a tool bar button that a previous test
+            // destroyed stays open, parentless, and would take Escape.
+            var tip = window.ToolTip.toolTip
+            if (tip.visible) {
+                tip.parent = window
+                tip.close()
+                tryCompare(tip, "visible", false)
+            }
             fakeLink.started = false
             fakeLink.startSucceeds = true
+            fakeLink.reconnecting = false
+            fakeLink.portName = "ttyUSB0"
             fakeLink.portList = ["ttyS0", "ttyUSB0", "ttyUSB1"]
             fakeAbout.visible = false
             configurationSwitch.serialName = "ttyUSB0"
+            configurationSwitch.inputLeftChannel = ""
+            configurationSwitch.inputRightChannel = ""
             window.Material.theme = Material.Light
             pane.close()
         }
@@ -293,7 +314,7 @@ Item {
             var box = child(page, "comCombobox")
             box.forceActiveFocus()
             var seen = []
-            for (var i = 0; i < 30; ++i) {
+            for (var i = 0; i < 40; ++i) {
                 var focused = window.Window.activeFocusItem
                 // The editable port box focuses its inner text field.
                 while (focused && focused.objectName === "" && focused.parent)
@@ -302,7 +323,8 @@ Item {
                 seen.push(focused.objectName)
                 keyClick(Qt.Key_Tab)
             }
-            var wanted = ["comCombobox", "enableSwitch", "mouseModeSwitch", "doubleButton",
+            var wanted = ["comCombobox", "leftInputField", "leftLearnButton", "rightInputField",
+                          "rightLearnButton", "enableSwitch", "mouseModeSwitch", "doubleButton",
                           "keyboardModeSwitch", "keyName", "appBarLeftAction", "startAction",
                           "helpAction"]
             for (var j = 0; j < wanted.length; ++j)
@@ -339,6 +361,173 @@ Item {
             verify(y >= 0 && y + box.height <= flick.height, y)
         }
 
+        function test_typed_input_data() {
+            return [
+                { tag: "left", field: "leftInputField", property: "inputLeftChannel" },
+                { tag: "right", field: "rightInputField", property: "inputRightChannel" },
+            ]
+        }
+
+        function test_typed_input(data) {
+            configurationSwitch[data.property] = "OLD"
+            var page = make()
+            var field = child(page, data.field)
+            compare(field.text, "OLD")
+            mouseClick(field)
+            verify(field.activeFocus)
+            field.selectAll()
+            keyClick(Qt.Key_B)
+            keyClick(Qt.Key_1)
+            // Nothing is written while the user is still typing.
+            compare(configurationSwitch[data.property], "OLD")
+            keyClick(Qt.Key_Return)
+            compare(configurationSwitch[data.property], "b1")
+            // Leaving the field writes too.
+            field.selectAll()
+            keyClick(Qt.Key_C)
+            keyClick(Qt.Key_Tab)
+            verify(!field.activeFocus)
+            compare(configurationSwitch[data.property], "c")
+            // The field follows the document when it changes elsewhere.
+            configurationSwitch[data.property] = "FROM FILE"
+            compare(field.text, "FROM FILE")
+            compare(window.calls.length, 0)
+        }
+
+        function test_learn_data() {
+            return [
+                { tag: "left, stopped link", channel: 0, button: "leftLearnButton", field: "leftInputField",
+                  property: "inputLeftChannel", other: "inputRightChannel", running: false,
+                  prompt: "Press the left button of the device…" },
+                { tag: "right, running link", channel: 1, button: "rightLearnButton", field: "rightInputField",
+                  property: "inputRightChannel", other: "inputLeftChannel", running: true,
+                  prompt: "Press the right button of the device…" },
+            ]
+        }
+
+        function test_learn(data) {
+            configurationSwitch[data.other] = "KEEP"
+            var page = make()
+            fakeLink.started = data.running
+            var status = child(page, "statusLabel")
+            var button = child(page, data.button)
+            mouseClick(button)
+            compare(page.learningChannel, data.channel)
+            verify(page.holdsPresses)
+            compare(status.text, data.prompt)
+            verify(button.highlighted)
+            // Lines are only read while the port is open: a stopped link starts.
+            compare(callNames(), data.running ? [] : ["start"])
+            verify(fakeLink.started)
+
+            // Blank lines are noise: still learning.
+            fakeLink.lineReceived("")
+            fakeLink.lineReceived("  \t ")
+            compare(page.learningChannel, data.channel)
+            compare(configurationSwitch[data.property], "")
+
+            // The line is kept as the device sent it: the link compares whole lines.
+            fakeLink.lineReceived("Btn 2")
+            compare(configurationSwitch[data.property], "Btn 2")
+            compare(child(page, data.field).text, "Btn 2")
+            compare(configurationSwitch[data.other], "KEEP")
+            compare(page.learningChannel, -1)
+            compare(status.text, "Process is running")
+            verify(!button.highlighted)
+            // The presses the link makes of this very line are still held back,
+            // then presses act again.
+            verify(page.holdsPresses)
+            tryCompare(page, "holdsPresses", false)
+
+            // Learning ended: the next line changes nothing.
+            fakeLink.lineReceived("Other")
+            compare(configurationSwitch[data.property], "Btn 2")
+            compare(configurationSwitch[data.other], "KEEP")
+        }
+
+        function test_learn_cancelled_data() {
+            return [
+                { tag: "escape" },
+                { tag: "learn again" },
+                { tag: "learn again by keyboard" },
+                { tag: "page left" },
+            ]
+        }
+
+        function test_learn_cancelled(data) {
+            configurationSwitch.inputLeftChannel = "L"
+            var page = make()
+            fakeLink.started = true
+            var button = child(page, "leftLearnButton")
+            button.forceActiveFocus(Qt.TabFocusReason)
+            keyClick(Qt.Key_Space)
+            compare(page.learningChannel, 0)
+            if (data.tag === "escape")
+                keyClick(Qt.Key_Escape)
+            else if (data.tag === "learn again")
+                mouseClick(button)
+            else if (data.tag === "learn again by keyboard")
+                keyClick(Qt.Key_Return)
+            else
+                page.visible = false
+            compare(page.learningChannel, -1)
+            verify(!page.holdsPresses)
+            compare(child(page, "statusLabel").text, "Process is running")
+            fakeLink.lineReceived("X")
+            compare(configurationSwitch.inputLeftChannel, "L")
+            compare(window.calls.length, 0)
+        }
+
+        function test_learn_switches_channel() {
+            var page = make()
+            fakeLink.started = true
+            mouseClick(child(page, "leftLearnButton"))
+            mouseClick(child(page, "rightLearnButton"))
+            compare(page.learningChannel, 1)
+            verify(!child(page, "leftLearnButton").highlighted)
+            fakeLink.lineReceived("R")
+            compare(configurationSwitch.inputRightChannel, "R")
+            compare(configurationSwitch.inputLeftChannel, "")
+        }
+
+        function test_escape_taken_only_while_learning() {
+            var page = make()
+            fakeLink.started = true
+            child(page, "leftLearnButton").forceActiveFocus(Qt.TabFocusReason)
+            keyClick(Qt.Key_Space)
+            keyClick(Qt.Key_Escape)
+            compare(page.learningChannel, -1)
+            compare(window.escapes, 0)
+            // Not learning: Escape goes on to whoever handles it further up.
+            keyClick(Qt.Key_Escape)
+            compare(window.escapes, 1)
+        }
+
+        function test_waiting_for_device_data() {
+            return [
+                { tag: "light", dark: false },
+                { tag: "dark", dark: true },
+            ]
+        }
+
+        function test_waiting_for_device(data) {
+            window.setTheme(data.dark)
+            var page = make()
+            var status = child(page, "statusLabel")
+            fakeLink.portName = "/dev/ttyUSB3"
+            fakeLink.reconnecting = true
+            compare(status.text, "Waiting for the device on /dev/ttyUSB3…")
+            verify(Qt.colorEqual(status.textColor, "orange"), status.textColor)
+            compare(status.image.toString(), "qrc:/images/alert/warning.svg")
+            // Found again: running.
+            fakeLink.reconnecting = false
+            fakeLink.started = true
+            compare(status.text, "Process is running")
+            // Stopped by the user: no longer waiting.
+            fakeLink.started = false
+            compare(status.text, "Process is stopped")
+        }
+
         function screenshot(name) {
             if (typeof screenshotDir === "undefined" || screenshotDir === "")
                 skip("KORVANE_SCREENSHOT_DIR is not set")
@@ -351,9 +540,31 @@ Item {
             configurationLeftChannel.clickType = ClickType.LEFT
             configurationRightChannel.mode = Mode.KEYBOARD
             configurationRightChannel.key = Qt.Key_Space
+            configurationSwitch.inputLeftChannel = "L"
+            configurationSwitch.inputRightChannel = "R"
             var page = make()
             fakeLink.started = true
             screenshot("welcome_light.png")
+        }
+
+        function test_screenshot_learning() {
+            configurationSwitch.inputLeftChannel = "L"
+            var page = make()
+            fakeLink.started = true
+            var button = child(page, "rightLearnButton")
+            button.forceActiveFocus(Qt.TabFocusReason)
+            keyClick(Qt.Key_Space)
+            screenshot("welcome_learning.png")
+            keyClick(Qt.Key_Escape)
+        }
+
+        function test_screenshot_waiting_dark() {
+            window.setTheme(true)
+            configurationSwitch.inputLeftChannel = "L"
+            configurationSwitch.inputRightChannel = "R"
+            var page = make()
+            fakeLink.reconnecting = true
+            screenshot("welcome_waiting_dark.png")
         }
 
         function test_screenshot_dark() {
@@ -370,6 +581,10 @@ Item {
             tryCompare(child(page, "statusLabel"), "text", "Le processus est arrêté")
             compare(child(page, "leftChannel").title, "Canal gauche")
             compare(child(bar, "startAction").action.text, "Démarrer")
+            compare(child(page, "leftLearnButton").text, "Apprendre")
+            fakeLink.reconnecting = true
+            tryCompare(child(page, "statusLabel"), "text", "En attente de l'appareil sur ttyUSB0…")
+            fakeLink.reconnecting = false
             screenshot("welcome_french.png")
             appInterface.language = "en"
             tryCompare(child(page, "statusLabel"), "text", "Process is stopped")

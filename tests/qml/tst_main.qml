@@ -288,6 +288,36 @@ Item {
             configurationSwitch.inputLeftChannel = "";
         }
 
+        // A press nobody sees being learned would be lost as a command: going
+        // to another page or to the tray ends learning.
+        function test_learningEndsOutOfSight_data() {
+            return [
+                { tag: "settings page" },
+                { tag: "window hidden" }
+            ];
+        }
+
+        function test_learningEndsOutOfSight(data) {
+            var mouseCom = child("mouseCom");
+            var page = window.initialPage;
+            mouseCom.started = true;
+            page.toggleLearning(1);
+            compare(page.learningChannel, 1);
+            if (data.tag === "settings page") {
+                window.showSettingsPage();
+                tryCompare(page, "learningChannel", -1);
+                window.showWelcomePage();
+                tryCompare(window.pageStack, "depth", 1);
+            } else {
+                window.setWindowVisible(false);
+                tryCompare(page, "learningChannel", -1);
+                window.setWindowVisible(true);
+                tryCompare(window, "visible", true);
+            }
+            verify(!window.learningInput);
+            mouseCom.stop();
+        }
+
         function test_screenshots_data() {
             return [
                 { tag: "light", dark: false, error: false, pane: false },

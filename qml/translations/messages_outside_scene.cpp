@@ -25,7 +25,8 @@ static const char* const keptMessages[] = {
     QT_TRANSLATE_NOOP("korvane::Translator", ".%1"),
     QT_TRANSLATE_NOOP("korvane::Translator", "0 ms"),
     QT_TRANSLATE_NOOP("korvane::Translator", "Admin"),
-    QT_TRANSLATE_NOOP("korvane::Translator", "An I/O error occurred while reading the data from port %1\n%2"),
+    QT_TRANSLATE_NOOP(
+        "korvane::Translator", "An I/O error occurred while reading the data from port %1\n%2"),
     QT_TRANSLATE_NOOP("korvane::Translator", "BGR"),
     QT_TRANSLATE_NOOP("korvane::Translator", "Cannot load plugin '%1' : %2"),
     QT_TRANSLATE_NOOP("korvane::Translator", "Cannot unload plugin '%1' : %2"),

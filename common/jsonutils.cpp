@@ -155,7 +155,9 @@ QPoint JsonUtils::readPoint(const QJsonObject& object)
         object.value(QStringLiteral("x")).toInt(0), object.value(QStringLiteral("y")).toInt(0));
 }
 
-QJsonObject JsonUtils::writeRect(const QRect& rect)
+namespace {
+// QRect and QRectF share one shape in the document.
+template <typename Rect> QJsonObject writeRectShape(const Rect& rect)
 {
     QJsonObject object;
     object[QStringLiteral("left")] = rect.left();
@@ -163,6 +165,12 @@ QJsonObject JsonUtils::writeRect(const QRect& rect)
     object[QStringLiteral("width")] = rect.width();
     object[QStringLiteral("height")] = rect.height();
     return object;
+}
+} // namespace
+
+QJsonObject JsonUtils::writeRect(const QRect& rect)
+{
+    return writeRectShape(rect);
 }
 
 QRect JsonUtils::readRect(const QJsonObject& object)
@@ -175,12 +183,7 @@ QRect JsonUtils::readRect(const QJsonObject& object)
 
 QJsonObject JsonUtils::writeRectF(const QRectF& rect)
 {
-    QJsonObject object;
-    object[QStringLiteral("left")] = rect.left();
-    object[QStringLiteral("top")] = rect.top();
-    object[QStringLiteral("width")] = rect.width();
-    object[QStringLiteral("height")] = rect.height();
-    return object;
+    return writeRectShape(rect);
 }
 
 QRectF JsonUtils::readRectF(const QJsonObject& object)

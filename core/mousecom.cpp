@@ -1,6 +1,7 @@
 #include "core/mousecom.h"
 
 #include "common/translator.h"
+#include "core/portselection.h"
 
 #include <QDebug>
 #include <QSerialPortInfo>
@@ -190,6 +191,11 @@ QStringList MouseCom::ports()
     for (const QSerialPortInfo& info : infos)
         names.append(info.portName());
     return names;
+}
+
+QString MouseCom::portToSelect(const QString& configured)
+{
+    return PortSelection::portToSelect(configured, ports());
 }
 
 bool MouseCom::openPort()

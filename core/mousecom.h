@@ -51,6 +51,9 @@ public:
     bool reconnecting() const { return m_reconnecting; }
 
     Q_INVOKABLE static QStringList ports();
+    // The port to use instead of `configured` at start, or "" to keep it
+    // (see PortSelection).
+    Q_INVOKABLE static QString portToSelect(const QString& configured);
 
 signals:
     void startedChanged(bool started);

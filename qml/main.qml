@@ -130,42 +130,8 @@ Gui.PageStackWindow {
         return false;
     }
 
-    // True when the name designates a device node that exists. The serial
-    // library does not list pseudo-terminals or /dev/serial/by-id links, so
-    // such a port, typed by the user, is only found this way.
-    function deviceExists(name) {
-        if (!name || typeof PathTool === "undefined")
-            return false;
-        if (PathTool.fileExists(name))
-            return true;
-        return name.charAt(0) !== "/" && PathTool.fileExists("/dev/" + name);
-    }
-
-    // True for a name of this system's own device naming, which the user
-    // chose even if the device is unplugged right now: the link waits for it
-    // to come back, and replacing it would lose the user's choice. Only a
-    // foreign name (the default "COM5" on Linux) is not one.
-    function isDeviceName(name, os) {
-        if (!name || os === "windows")
-            return false;
-        return /^(\/dev\/|tty|pts\/|cu\.)/.test(name);
-    }
-
-    // The port to use instead of the configured one, or "" to keep it: the
-    // first listed port when the configured one is neither listed nor an
-    // existing device nor one of this system's device names.
-    function portToSelect(configured, ports, configuredIsDevice) {
-        if (!ports || ports.length === 0)
-            return "";
-        if (ports.indexOf(configured) >= 0 || configuredIsDevice)
-            return "";
-        return ports[0];
-    }
-
     function autoSelectPort() {
-        var configured = configurationSwitch.serialName;
-        var isDevice = deviceExists(configured) || isDeviceName(configured, Qt.platform.os);
-        var port = portToSelect(configured, mouseCom.ports(), isDevice);
+        var port = mouseCom.portToSelect(configurationSwitch.serialName);
         if (port !== "") {
             console.log("Auto configure com port = " + port);
             configurationSwitch.serialName = port;

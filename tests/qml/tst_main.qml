@@ -113,70 +113,23 @@ Item {
             mouseCom.error = "";
         }
 
-        function test_portRule_data() {
+        function test_autoSelectPort_data() {
             return [
-                { tag: "default name not listed", configured: "COM5", ports: ["ttyS0", "ttyUSB0"], exists: false, result: "ttyS0" },
-                { tag: "listed", configured: "ttyUSB0", ports: ["ttyS0", "ttyUSB0"], exists: true, result: "" },
-                { tag: "listed, node gone", configured: "ttyUSB0", ports: ["ttyS0", "ttyUSB0"], exists: false, result: "" },
-                { tag: "pseudo-terminal not listed", configured: "/dev/pts/3", ports: ["ttyS0"], exists: true, result: "" },
-                { tag: "by-id link not listed", configured: "/dev/serial/by-id/usb-switch", ports: ["ttyS0"], exists: true, result: "" },
-                { tag: "no port at all", configured: "COM5", ports: [], exists: false, result: "" },
-                { tag: "empty name", configured: "", ports: ["ttyACM0"], exists: false, result: "ttyACM0" }
+                { tag: "existing device", name: "/dev/null", kept: true },
+                { tag: "unplugged by-id link", name: "/dev/serial/by-id/usb-unplugged-switch", kept: true },
+                { tag: "missing link in the home folder", name: "/home/korvane-user/switch", kept: true },
+                { tag: "foreign default", name: "COM5", kept: false }
             ];
         }
 
-        function test_portRule(data) {
-            compare(window.portToSelect(data.configured, data.ports, data.exists), data.result);
-        }
-
-        function test_isDeviceName_data() {
-            return [
-                { tag: "windows default on linux", name: "COM5", os: "linux", device: false },
-                { tag: "listed name, unplugged", name: "ttyUSB0", os: "linux", device: true },
-                { tag: "by-id link, unplugged", name: "/dev/serial/by-id/usb-switch-if00", os: "linux", device: true },
-                { tag: "pseudo-terminal", name: "pts/4", os: "linux", device: true },
-                { tag: "macos call-out device", name: "cu.usbserial", os: "osx", device: true },
-                { tag: "empty", name: "", os: "linux", device: false },
-                { tag: "text with tty inside", name: "myttyUSB0", os: "linux", device: false },
-                { tag: "windows keeps its own rule", name: "COM5", os: "windows", device: false },
-                { tag: "unix path on windows", name: "/dev/ttyUSB0", os: "windows", device: false }
-            ];
-        }
-
-        function test_isDeviceName(data) {
-            compare(window.isDeviceName(data.name, data.os), data.device);
-        }
-
-        function test_deviceExists_data() {
-            return [
-                { tag: "absolute device", name: "/dev/null", exists: true },
-                { tag: "name under /dev", name: "null", exists: true },
-                { tag: "windows name on linux", name: "COM5", exists: Qt.platform.os === "windows" },
-                { tag: "empty", name: "", exists: false },
-                { tag: "missing", name: "/dev/korvane-no-such-port", exists: false }
-            ];
-        }
-
-        function test_deviceExists(data) {
-            if (Qt.platform.os === "windows" && data.name.indexOf("/dev") >= 0)
-                skip("device nodes are a Unix matter");
-            compare(window.deviceExists(data.name), data.exists);
-        }
-
-        function test_autoSelectPort() {
+        function test_autoSelectPort(data) {
             if (Qt.platform.os === "windows")
                 skip("device nodes are a Unix matter");
             var ports = child("mouseCom").ports();
-            configurationSwitch.serialName = "/dev/null";
+            configurationSwitch.serialName = data.name;
             window.autoSelectPort();
-            compare(configurationSwitch.serialName, "/dev/null", "an existing device is kept");
-            configurationSwitch.serialName = "/dev/serial/by-id/usb-unplugged-switch";
-            window.autoSelectPort();
-            compare(configurationSwitch.serialName, "/dev/serial/by-id/usb-unplugged-switch",
-                    "an unplugged device keeps its name");
-            configurationSwitch.serialName = "COM5";
-            window.autoSelectPort();
-            compare(configurationSwitch.serialName, ports.length > 0 ? ports[0] : "COM5");
+            compare(configurationSwitch.serialName,
+                    data.kept || ports.length === 0 ? data.name : ports[0]);
         }
 
         function test_theme() {

@@ -27,6 +27,9 @@ class InputInjector;
 class KORVANE_CORE_EXPORT ApplicationInterface : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString language READ language WRITE setLanguage NOTIFY languageChanged)
+    // Why the switch's input cannot reach the desktop and what to do, for the
+    // user ("%1" stands for the program's name); empty when it can.
+    Q_PROPERTY(QString inputProblem READ inputProblem NOTIFY inputProblemChanged)
 
 public:
     // Exit code of the event loop that makes the entry function start again.
@@ -60,9 +63,17 @@ public:
     // Why the last injection failed; empty after a successful one.
     const QString& injectionError() const { return m_injectionError; }
 
+    // Picks the input back end for this session: "auto", "xtest" or "uinput"
+    // (empty means "auto"), and logs which one is in use. An unknown name is
+    // logged and taken as "auto"; returns false then. The device path is
+    // for the tests.
+    bool selectInputBackend(const QString& request, const QString& uinputPath = QString());
+    QString inputProblem() const { return m_inputProblem; }
+
 signals:
     void languageChanged(QString language);
     void notificationReceived(QString notification);
+    void inputProblemChanged(QString problem);
 
 public slots:
     void setLanguage(QString language);
@@ -118,6 +129,7 @@ private:
     std::unique_ptr<InputInjector> m_injector;
     HeldInput m_held;
     QString m_injectionError;
+    QString m_inputProblem;
 };
 
 } // namespace korvane::core

@@ -108,6 +108,10 @@ int runPass(int& argc, char** argv, bool& finished)
     parser.setApplicationDescription(QCoreApplication::applicationName());
     parser.addHelpOption();
     parser.addVersionOption();
+    const QCommandLineOption inputOption(QStringLiteral("input"),
+        QStringLiteral("How keys and clicks reach the desktop: auto, xtest or uinput."),
+        QStringLiteral("backend"), QStringLiteral("auto"));
+    parser.addOption(inputOption);
     parser.process(app);
 
     const QString fontDirectory = besideProgram(QStringLiteral("resources%2font"));
@@ -178,6 +182,8 @@ int runPass(int& argc, char** argv, bool& finished)
         LogManager::Destroy();
         return 1;
     }
+    // Once the scene listens, so that a device it cannot open is shown.
+    interface.selectInputBackend(parser.value(inputOption));
 
     try {
         interface.updateConfiguration();

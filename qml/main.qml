@@ -385,5 +385,15 @@ Gui.PageStackWindow {
         function onNotificationReceived(notification) {
             window.setWindowVisible(true);
         }
+
+        // Keys and clicks cannot reach the desktop: say so and what to do.
+        function onInputProblemChanged(problem) {
+            if (problem === "")
+                return;
+            errorPlaceholder.label = problem.arg(Qt.application.displayName);
+            errorPlaceholder.visible = true;
+            window.setWindowVisible(true);
+            showTrayMessage(problem);
+        }
     }
 }

@@ -137,6 +137,22 @@
 <context>
     <name>korvane::Translator</name>
     <message>
+        <source>%1 cannot type or click for you: the kernel&apos;s uinput module is not loaded. Run &quot;sudo modprobe uinput&quot;, and install korvane-uinput.conf in /etc/modules-load.d to load it at every start.</source>
+        <translation>%1 ne peut pas taper ni cliquer pour vous : le module uinput du noyau n&apos;est pas chargé. Lancez « sudo modprobe uinput », et installez korvane-uinput.conf dans /etc/modules-load.d pour le charger à chaque démarrage.</translation>
+    </message>
+    <message>
+        <source>%1 cannot type or click for you: it may not use /dev/uinput. Install the rule 70-korvane-uinput.rules in /etc/udev/rules.d, run &quot;sudo modprobe uinput&quot;, then log out and in again.</source>
+        <translation>%1 ne peut pas taper ni cliquer pour vous : il n&apos;a pas le droit d&apos;utiliser /dev/uinput. Installez la règle 70-korvane-uinput.rules dans /etc/udev/rules.d, lancez « sudo modprobe uinput », puis fermez la session et rouvrez-la.</translation>
+    </message>
+    <message>
+        <source>%1 cannot type or click for you: /dev/uinput cannot be used (%2).</source>
+        <translation>%1 ne peut pas taper ni cliquer pour vous : /dev/uinput est inutilisable (%2).</translation>
+    </message>
+    <message>
+        <source>Until then it uses X11 input, which reaches only X11 programs.</source>
+        <translation>En attendant, il utilise l&apos;entrée X11, qui n&apos;atteint que les programmes X11.</translation>
+    </message>
+    <message>
         <source>%1 day </source>
         <translation>%1 jour </translation>
     </message>

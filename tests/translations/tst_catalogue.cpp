@@ -152,6 +152,24 @@ const Message cstAddedMessages[] = {
     { "PageWelcome", "Press the right button of the device…",
         "Appuyez sur le bouton droit de l'appareil…" },
     { "PageWelcome", "Waiting for the device on %1…", "En attente de l'appareil sur %1…" },
+    { "korvane::Translator",
+        "%1 cannot type or click for you: the kernel's uinput module is not loaded. Run \"sudo "
+        "modprobe uinput\", and install korvane-uinput.conf in /etc/modules-load.d to load it at "
+        "every start.",
+        "%1 ne peut pas taper ni cliquer pour vous : le module uinput du noyau n'est pas chargé. "
+        "Lancez « sudo modprobe uinput », et installez korvane-uinput.conf dans "
+        "/etc/modules-load.d pour le charger à chaque démarrage." },
+    { "korvane::Translator",
+        "%1 cannot type or click for you: it may not use /dev/uinput. Install the rule "
+        "70-korvane-uinput.rules in /etc/udev/rules.d, run \"sudo modprobe uinput\", then log out "
+        "and in again.",
+        "%1 ne peut pas taper ni cliquer pour vous : il n'a pas le droit d'utiliser /dev/uinput. "
+        "Installez la règle 70-korvane-uinput.rules dans /etc/udev/rules.d, lancez « sudo "
+        "modprobe uinput », puis fermez la session et rouvrez-la." },
+    { "korvane::Translator", "%1 cannot type or click for you: /dev/uinput cannot be used (%2).",
+        "%1 ne peut pas taper ni cliquer pour vous : /dev/uinput est inutilisable (%2)." },
+    { "korvane::Translator", "Until then it uses X11 input, which reaches only X11 programs.",
+        "En attendant, il utilise l'entrée X11, qui n'atteint que les programmes X11." },
 };
 
 } // namespace

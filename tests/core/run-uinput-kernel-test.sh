@@ -1,17 +1,18 @@
 #!/bin/sh
 # Boots Debian's own kernel under QEMU with busybox, evdev and uinput in an
 # initramfs and runs the uinput probe there; passes when the probe saw every
-# event arrive as sent. Exits 77 (skipped) only when QEMU, busybox, cpio or
-# the kernel package are missing (scripts/setup provides them).
+# event arrive as sent. Exits 77 (skipped) only when QEMU or the kernel
+# package cannot be had; scripts/setup provides them, and busybox and cpio.
 # Usage: run-uinput-kernel-test.sh <probe> <folder with the kernel .deb> <cache folder>
 set -u
 probe="$1" debs="$2" cache="$3"
 
 skip() { echo "$1: skipped (run scripts/setup)"; exit 77; }
 command -v qemu-system-x86_64 >/dev/null 2>&1 || skip "qemu-system-x86_64 is missing"
-command -v cpio >/dev/null 2>&1 || skip "cpio is missing"
+missing() { echo "$1 (run scripts/setup)" >&2; exit 1; }
+command -v cpio >/dev/null 2>&1 || missing "cpio is missing"
 busybox=/bin/busybox
-[ -x "$busybox" ] && ! ldd "$busybox" >/dev/null 2>&1 || skip "a static busybox is missing"
+[ -x "$busybox" ] && ! ldd "$busybox" >/dev/null 2>&1 || missing "a static busybox is missing"
 deb=$(ls -1 "$debs"/linux-image-*.deb 2>/dev/null | sort -V | tail -n 1)
 [ -n "$deb" ] || skip "no kernel package in $debs"
 

@@ -9,6 +9,7 @@
 #include "datamodel/korvanepath.h"
 #include "datamodel/version.h"
 #include "main/configurationfile.h"
+#include "main/controlsstyle.h"
 #include "main/sceneregistration.h"
 #include "main/screensettings.h"
 #include "main/shutdownsignals.h"
@@ -20,7 +21,6 @@
 #include <QMessageBox>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
-#include <QQuickStyle>
 #include <QSessionManager>
 #include <QSystemTrayIcon>
 
@@ -69,7 +69,7 @@ int runPass(int& argc, char** argv, bool& finished)
     finished = false;
 
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
-    QQuickStyle::setStyle(QStringLiteral("Material"));
+    ControlsStyle::choose();
 
     const QString screenSettingsPath = ScreenSettings::path();
     ScreenSettings::apply(screenSettingsPath);
@@ -175,6 +175,7 @@ int runPass(int& argc, char** argv, bool& finished)
         &ApplicationInterface::sendNotification);
 
     debug(QStringLiteral("Loading QML ..."));
+    ControlsStyle::renew();
     engine.load(QUrl(QStringLiteral("qrc:/main.qml")));
     if (engine.rootObjects().isEmpty()) {
         error(QStringLiteral("Cannot load main.qml"));

@@ -1,5 +1,6 @@
 // Exit code 999 starts a new pass in the same process: the first pass's edits
-// are written back and read again, and the new scale is in effect.
+// are written back and read again, the new scale is in effect and the controls
+// look as they did.
 #include "programrunner.h"
 
 #include <QSettings>
@@ -21,6 +22,11 @@ private slots:
         QVERIFY2(probe.log().contains(QStringLiteral(
                      "probe: second pass, scale 1.5, left first pass, pixel ratio 1.5")),
             qPrintable(probe.log()));
+        // The controls keep the Material look in the second pass: Roboto and
+        // capitalised buttons (Font.AllUppercase = 1), and no refused style.
+        QCOMPARE(probe.logCount(QStringLiteral("probe: button font Roboto, capitalization 1")), 2);
+        QCOMPARE(probe.logCount(QStringLiteral("QQuickStyle::setStyle() must be called")), 0);
+        QCOMPARE(probe.logCount(QStringLiteral("Cannot install type")), 0);
         QSettings screen(homeFile(QStringLiteral("screen.ini")), QSettings::IniFormat);
         QCOMPARE(screen.value(QStringLiteral("scale")).toDouble(), 1.5);
     }

@@ -5,6 +5,7 @@
 #include "common/pathtool.h"
 #include "core/applicationinterface.h"
 #include "core/mousecom.h"
+#include "core/switchcontroller.h"
 #include "datamodel/clicktypeclass.h"
 #include "datamodel/configuration.h"
 #include "datamodel/language.h"
@@ -22,6 +23,7 @@ void registerSceneTypes()
     const char* uri = "com.korvane";
     qmlRegisterType<common::ElapsedTimer>(uri, 1, 0, "ElapsedTimer");
     qmlRegisterType<core::MouseCom>(uri, 1, 0, "MouseCom");
+    qmlRegisterType<core::SwitchController>(uri, 1, 0, "SwitchController");
     qmlRegisterType<core::ApplicationInterface>(uri, 1, 0, "ApplicationInterface");
     qRegisterMetaType<ModeClass::Type>("Mode");
     qRegisterMetaType<ClickTypeClass::Type>("ClickType");

@@ -1,0 +1,318 @@
+// The switch's state and the user's decisions about it, driven against a real
+// pseudo-terminal standing in for the device.
+#include "core/mousecom.h"
+#include "core/switchcontroller.h"
+#include "datamodel/configurationswitch.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <fcntl.h>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+
+using korvane::core::MouseCom;
+using korvane::core::SwitchController;
+using korvane::datamodel::ConfigurationSwitch;
+
+namespace {
+
+const QString cstGonePort = QStringLiteral("/dev/korvane-no-such-port");
+
+// The device end of a pseudo-terminal; the link opens the other end by name.
+class Device {
+public:
+    Device()
+    {
+        char name[128] = {};
+        if (::openpty(&m_master, &m_slave, name, nullptr, nullptr) != 0)
+            return;
+        m_name = QString::fromLocal8Bit(name);
+        termios raw {};
+        ::tcgetattr(m_slave, &raw);
+        ::cfmakeraw(&raw);
+        ::tcsetattr(m_slave, TCSANOW, &raw);
+    }
+    ~Device() { unplug(); }
+    Device(const Device&) = delete;
+    Device& operator=(const Device&) = delete;
+
+    QString name() const { return m_name; }
+    bool send(const QByteArray& bytes) const
+    {
+        return ::write(m_master, bytes.constData(), bytes.size()) == bytes.size();
+    }
+    void unplug()
+    {
+        for (int* fd : { &m_master, &m_slave }) {
+            if (*fd >= 0)
+                ::close(*fd);
+            *fd = -1;
+        }
+    }
+
+private:
+    int m_master = -1;
+    int m_slave = -1;
+    QString m_name;
+};
+
+} // namespace
+
+class TstSwitchController : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void transitions_data();
+    void transitions();
+    void sameLines_data();
+    void sameLines();
+    void learnedLineActsOnlyAfterwards();
+    void deviceLostAndBack();
+
+private:
+    void step(const QString& step);
+
+    std::unique_ptr<Device> m_device;
+    std::unique_ptr<ConfigurationSwitch> m_configuration;
+    std::unique_ptr<MouseCom> m_link;
+    std::unique_ptr<SwitchController> m_controller;
+};
+
+void TstSwitchController::init()
+{
+    m_device = std::make_unique<Device>();
+    QVERIFY(!m_device->name().isEmpty());
+    m_configuration = std::make_unique<ConfigurationSwitch>();
+    m_configuration->set_serialName(m_device->name());
+    m_configuration->leftChannel().set_enabled(true);
+    m_configuration->rightChannel().set_enabled(true);
+    m_link = std::make_unique<MouseCom>();
+    // The scene binds the link's keys to the document the same way.
+    connect(m_configuration.get(), &ConfigurationSwitch::inputLeftChannelChanged, m_link.get(),
+        &MouseCom::set_channelKey1);
+    connect(m_configuration.get(), &ConfigurationSwitch::inputRightChannelChanged, m_link.get(),
+        &MouseCom::set_channelKey2);
+    m_controller = std::make_unique<SwitchController>();
+    m_controller->set_configuration(m_configuration.get());
+    m_controller->set_link(m_link.get());
+}
+
+void TstSwitchController::cleanup()
+{
+    m_controller.reset();
+    m_link.reset();
+    m_configuration.reset();
+    m_device.reset();
+}
+
+// One user or device action: "start", "pause", "toggle", "unplug", "lines"
+// (both buttons learned), "disable" (both buttons off), "port:<dev|gone|blank>",
+// "learn:<channel>", "line:<text>" (the device sends it, "~" for a blank),
+// "cancel".
+void TstSwitchController::step(const QString& step)
+{
+    const QString argument = step.section(QLatin1Char(':'), 1);
+    if (step == QLatin1String("start")) {
+        m_controller->start();
+    } else if (step == QLatin1String("pause")) {
+        m_controller->pause();
+    } else if (step == QLatin1String("toggle")) {
+        m_controller->togglePause();
+    } else if (step == QLatin1String("cancel")) {
+        m_controller->cancelLearning();
+    } else if (step == QLatin1String("unplug")) {
+        m_device->unplug();
+        QTRY_VERIFY(m_link->reconnecting());
+    } else if (step == QLatin1String("lines")) {
+        m_configuration->set_inputLeftChannel(QStringLiteral("L"));
+        m_configuration->set_inputRightChannel(QStringLiteral("R"));
+    } else if (step == QLatin1String("disable")) {
+        m_configuration->leftChannel().set_enabled(false);
+        m_configuration->rightChannel().set_enabled(false);
+    } else if (step.startsWith(QLatin1String("port:"))) {
+        const QString name = argument == QLatin1String("dev") ? m_device->name()
+            : argument == QLatin1String("gone")               ? cstGonePort
+                                                              : QStringLiteral("   ");
+        m_controller->choosePort(name);
+    } else if (step.startsWith(QLatin1String("learn:"))) {
+        m_controller->learn(argument.toInt());
+    } else if (step.startsWith(QLatin1String("line:"))) {
+        QSignalSpy lines(m_link.get(), &MouseCom::lineReceived);
+        QVERIFY(m_device->send(
+            QString(argument).replace(QLatin1Char('~'), QLatin1Char(' ')).toUtf8() + "\n"));
+        QVERIFY(lines.wait(5000));
+    } else {
+        QFAIL(qPrintable(QStringLiteral("unknown step ") + step));
+    }
+}
+
+void TstSwitchController::transitions_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<SwitchController::State>("state");
+    QTest::addColumn<SwitchController::Status>("status");
+    QTest::addColumn<bool>("listening");
+    QTest::addColumn<QString>("port");
+    QTest::addColumn<int>("learning");
+    QTest::addColumn<QString>("left");
+
+    using S = SwitchController;
+    const QString dev = QStringLiteral("dev");
+    const QString gone = QStringLiteral("gone");
+    auto row = [](const char* tag, const char* steps) {
+        return &(QTest::newRow(tag) << QString::fromLatin1(steps).split(QLatin1Char(' ')));
+    };
+    *row("before the first start", "lines")
+        << S::WaitingForDevice << S::StatusWaiting << false << dev << -1 << "L";
+    *row("nothing learned yet", "start") << S::Running << S::StatusSetUp << true << dev << -1 << "";
+    *row("a learned button", "lines start")
+        << S::Running << S::StatusRunning << true << dev << -1 << "L";
+    *row("learned buttons all disabled", "lines disable start")
+        << S::Running << S::StatusSetUp << true << dev << -1 << "L";
+    *row("paused by the user", "lines start pause")
+        << S::PausedByUser << S::StatusPaused << false << dev << -1 << "L";
+    *row("pause toggled twice", "lines start toggle toggle")
+        << S::Running << S::StatusRunning << true << dev << -1 << "L";
+    *row("start from a pause", "lines start pause start")
+        << S::Running << S::StatusRunning << true << dev << -1 << "L";
+    *row("a port with no device", "lines port:gone")
+        << S::WaitingForDevice << S::StatusWaiting << false << gone << -1 << "L";
+    *row("correction while waiting takes effect", "lines start port:gone port:dev")
+        << S::Running << S::StatusRunning << true << dev << -1 << "L";
+    *row("blank port refused", "lines start port:blank")
+        << S::Running << S::StatusRunning << true << dev << -1 << "L";
+    *row("port while paused stays paused", "lines start pause port:gone")
+        << S::PausedByUser << S::StatusPaused << false << gone << -1 << "L";
+    *row("device lost", "lines start unplug")
+        << S::DeviceLost << S::StatusWaiting << false << dev << -1 << "L";
+    *row("pause while the device is lost", "lines start unplug pause")
+        << S::PausedByUser << S::StatusPaused << false << dev << -1 << "L";
+    *row("learn after a pause resumes nothing", "start pause learn:0 line:B1")
+        << S::PausedByUser << S::StatusPaused << false << dev << -1 << "B1";
+    *row("learn cancelled after a pause", "start pause learn:0 cancel")
+        << S::PausedByUser << S::StatusPaused << false << dev << -1 << "";
+    *row("learning while paused", "start pause learn:0")
+        << S::PausedByUser << S::StatusPaused << true << dev << 0 << "";
+    *row("learn while running", "start learn:0 line:Btn~2")
+        << S::Running << S::StatusRunning << true << dev << -1 << "Btn 2";
+    *row("learn before any start", "learn:0 line:X")
+        << S::Running << S::StatusRunning << true << dev << -1 << "X";
+    *row("blank line learns nothing", "start learn:0 line:\t")
+        << S::Running << S::StatusSetUp << true << dev << 0 << "";
+    *row("channel 2 does not learn", "start learn:2")
+        << S::Running << S::StatusSetUp << true << dev << -1 << "";
+    *row("learn again cancels", "start learn:0 learn:0")
+        << S::Running << S::StatusSetUp << true << dev << -1 << "";
+    *row("other channel takes over", "start learn:0 learn:1 line:R")
+        << S::Running << S::StatusRunning << true << dev << -1 << "";
+    *row("pause ends learning", "start learn:0 pause")
+        << S::PausedByUser << S::StatusPaused << false << dev << -1 << "";
+    *row("port while learning paused", "start pause learn:1 port:gone")
+        << S::PausedByUser << S::StatusPaused << false << gone << 1 << "";
+}
+
+void TstSwitchController::transitions()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(SwitchController::State, state);
+    QFETCH(SwitchController::Status, status);
+    QFETCH(bool, listening);
+    QFETCH(QString, port);
+    QFETCH(int, learning);
+    QFETCH(QString, left);
+
+    for (const QString& action : steps) {
+        step(action);
+        if (QTest::currentTestFailed())
+            return;
+    }
+    // Whatever was learned has been dealt with by then.
+    if (learning < 0)
+        QTRY_VERIFY(!m_controller->holdsPresses());
+    QCOMPARE(m_controller->state(), state);
+    QCOMPARE(m_controller->status(), status);
+    QCOMPARE(m_link->started(), listening);
+    QCOMPARE(m_controller->port(), port == QLatin1String("dev") ? m_device->name() : cstGonePort);
+    QCOMPARE(m_controller->learningChannel(), learning);
+    QCOMPARE(m_configuration->inputLeftChannel(), left);
+    QCOMPARE(m_controller->paused(), state == SwitchController::PausedByUser);
+    QVERIFY(!m_controller->statusText().isEmpty());
+    QVERIFY(!m_controller->statusDetail().isEmpty());
+    // A learning link never acts; any other one acts unless the user paused it.
+    QCOMPARE(m_link->paused(), learning >= 0);
+}
+
+void TstSwitchController::sameLines_data()
+{
+    QTest::addColumn<QString>("left");
+    QTest::addColumn<QString>("right");
+    QTest::addColumn<bool>("same");
+    QTest::newRow("different") << "L"
+                               << "R" << false;
+    QTest::newRow("equal") << "B1"
+                           << "B1" << true;
+    QTest::newRow("case differs") << "btn"
+                                  << "BTN" << true;
+    QTest::newRow("line end differs") << "B1\r\n"
+                                      << "B1" << true;
+    QTest::newRow("both empty") << ""
+                                << "" << false;
+    QTest::newRow("both blank") << " "
+                                << " " << false;
+    QTest::newRow("one empty") << "B1"
+                               << "" << false;
+}
+
+void TstSwitchController::sameLines()
+{
+    QFETCH(QString, left);
+    QFETCH(QString, right);
+    QFETCH(bool, same);
+    QSignalSpy changes(m_controller.get(), &SwitchController::sameLinesChanged);
+    m_configuration->set_inputLeftChannel(left);
+    m_configuration->set_inputRightChannel(right);
+    QCOMPARE(m_controller->sameLines(), same);
+    QCOMPARE(changes.count(), same ? 1 : 0);
+}
+
+// The learned line matches its button as soon as it is learned, yet that very
+// line is the answer to Learn, not a press; the next one presses.
+void TstSwitchController::learnedLineActsOnlyAfterwards()
+{
+    QSignalSpy presses(m_link.get(), &MouseCom::pressed);
+    QSignalSpy learned(m_controller.get(), &SwitchController::learned);
+    QVERIFY(m_controller->start());
+    m_controller->learn(1);
+    step(QStringLiteral("line:R"));
+    QCOMPARE(learned.count(), 1);
+    QCOMPARE(learned.at(0).at(0).toInt(), 1);
+    QCOMPARE(m_configuration->inputRightChannel(), QStringLiteral("R"));
+    QCOMPARE(presses.count(), 0);
+    QTRY_VERIFY(!m_controller->holdsPresses());
+    step(QStringLiteral("line:R"));
+    QCOMPARE(presses.count(), 1);
+    QCOMPARE(presses.at(0).at(0).toInt(), 1);
+}
+
+void TstSwitchController::deviceLostAndBack()
+{
+    QSignalSpy states(m_controller.get(), &SwitchController::stateChanged);
+    QVERIFY(m_controller->start());
+    step(QStringLiteral("unplug"));
+    QCOMPARE(m_controller->state(), SwitchController::DeviceLost);
+    QVERIFY(m_controller->statusDetail().contains(m_device->name()));
+    // A new device on another port is taken at once, and runs.
+    Device other;
+    QVERIFY(m_controller->choosePort(other.name()));
+    QCOMPARE(m_controller->state(), SwitchController::Running);
+    QCOMPARE(m_link->portName(), other.name());
+    QCOMPARE(states.count(), 3);
+}
+
+QTEST_GUILESS_MAIN(TstSwitchController)
+
+#include "tst_switchcontroller.moc"

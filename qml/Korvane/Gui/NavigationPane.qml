@@ -46,6 +46,9 @@ Drawer {
     modal: true
     focus: true
 
+    // A chosen entry that opens another page replaces the list under the
+    // pointer before the entry's own click handler runs: close with it.
+    onActionsChanged: close()
     // Keyboard and switch users land on the first entry, not on the pane.
     onOpened: {
         var first = contentItem.nextItemInFocusChain(true);

@@ -328,8 +328,12 @@ Item {
         }
 
         TitleLabel {
+            objectName: "keyPrompt"
             anchors.centerIn: parent
-            text: qsTr("Press any key ...")
+            width: parent.width - 40
+            horizontalAlignment: Text.AlignHCenter
+            wrapMode: Text.WordWrap
+            text: qsTr("%1: press the key this button sends").arg(root.title)
         }
 
         MouseArea {
@@ -344,7 +348,7 @@ Item {
             anchors.fill: parent
             focus: true
             Accessible.role: Accessible.Dialog
-            Accessible.name: qsTr("Press any key ...")
+            Accessible.name: qsTr("%1: press the key this button sends").arg(root.title)
 
             // Application shortcuts (Ctrl+Q quits, F11 goes full screen) must
             // not fire while the user is choosing a key: take them as keys.
@@ -353,6 +357,21 @@ Item {
                 event.accepted = true
                 root.captureKey(event)
             }
+        }
+
+        // Every key is taken as the answer, so leaving without one is a
+        // button (by pointer or by its accessibility action).
+        Button {
+            objectName: "keyCancel"
+            anchors.bottom: parent.bottom
+            anchors.right: parent.right
+            anchors.margins: 12
+            text: qsTr("Cancel")
+            flat: true
+            focusPolicy: Qt.NoFocus
+            Accessible.name: text
+
+            onClicked: keyOverlay.close()
         }
     }
 }

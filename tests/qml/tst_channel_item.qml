@@ -214,6 +214,19 @@ Item {
             compare(keySpy.count, 0)
         }
 
+        // The overlay names the button it asks for and can be left without a key.
+        function test_key_overlay_names_channel_and_cancels() {
+            store(Mode.MOUSE, ClickType.LEFT, Qt.Key_Space, 0)
+            var item = make({ "title": "Right Channel" })
+            openOverlay(item)
+            compare(tile(item, "keyPrompt").text, "Right Channel: press the key this button sends")
+            compare(tile(item, "keyCatcher").Accessible.name, tile(item, "keyPrompt").text)
+            mouseClick(tile(item, "keyCancel"))
+            tryCompare(item, "keyOverlayOpened", false)
+            compare(keySpy.count, 0)
+            compare(configurationLeftChannel.key, Qt.Key_Space)
+        }
+
         function test_enable_switch() {
             store(Mode.MOUSE, ClickType.LEFT, Qt.Key_Space, 0)
             var item = make({})

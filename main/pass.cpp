@@ -138,7 +138,8 @@ int runPass(int& argc, char** argv, bool& finished)
         = QFileInfo(KorvanePath::getHomePath() + QDir::separator() + QStringLiteral("korvane.json"))
               .absoluteFilePath();
     bool userFileWritable = true;
-    if (QFileInfo::exists(userPath)) {
+    const bool firstStart = !QFileInfo::exists(userPath);
+    if (!firstStart) {
         debug(QStringLiteral("Load configuration file %1 ...").arg(userPath));
         userFileWritable = ConfigurationFile::read(userPath, configuration, true)
             != ConfigurationFile::ReadResult::Unreadable;
@@ -161,6 +162,7 @@ int runPass(int& argc, char** argv, bool& finished)
 
     const bool systray = QSystemTrayIcon::isSystemTrayAvailable();
     setSystrayEnabled(engine.rootContext(), systray);
+    setFirstStart(engine.rootContext(), firstStart);
     if (systray) {
         QGuiApplication::setQuitOnLastWindowClosed(false);
     } else {

@@ -66,4 +66,9 @@ void setSystrayEnabled(QQmlContext* context, bool available)
             QStringLiteral("systrayEnabled"), static_cast<QObject*>(nullptr));
 }
 
+void setFirstStart(QQmlContext* context, bool firstStart)
+{
+    context->setContextProperty(QStringLiteral("firstStart"), firstStart);
+}
+
 } // namespace korvane::shell

@@ -13,5 +13,7 @@ namespace korvane::shell {
 void registerSceneTypes();
 void setSceneContext(QQmlContext* context, core::ApplicationInterface& interface);
 void setSystrayEnabled(QQmlContext* context, bool available);
+// True when no user configuration existed: the scene tells where it went.
+void setFirstStart(QQmlContext* context, bool firstStart);
 
 } // namespace korvane::shell

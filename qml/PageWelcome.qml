@@ -5,33 +5,39 @@ import QtQuick.Controls.impl 2.3
 import QtQuick.Controls.Material 2.3
 import QtQuick.Window 2.3
 import Korvane.Gui 1.0
+import com.korvane 1.0
 
 // The working page: the switch device's port and running state, and what each
 // of its two channels does.
 StackPage {
     id: root
 
-    // The switch link (MouseCom): its ports, its running state.
-    property var link: null
+    // The switch's state and decisions (SwitchController): the page shows
+    // them and passes the user's choices on.
+    property var controller: null
     // The window's navigation pane, opened by the menu button.
     property var navigationPane: null
     // The About box, shown by the About action.
     property var aboutBox: null
-    readonly property bool running: root.link ? root.link.started : false
+    // The ports the box offers; the system's list when the page is made.
+    property var ports: root.controller ? root.controller.ports() : []
+    readonly property int state: root.controller ? root.controller.state : SwitchController.WaitingForDevice
+    readonly property bool running: root.state === SwitchController.Running
+    readonly property bool paused: root.state === SwitchController.PausedByUser
     // The link waits for a lost or absent device and takes it up by itself.
-    readonly property bool waiting: !root.running && root.link ? root.link.reconnecting === true
-                                                               : false
-    readonly property color statusColor: root.running ? (window.isDark ? "lightgreen" : "green")
-                                                      : "orange"
+    readonly property bool waiting: root.state === SwitchController.WaitingForDevice
+                                    || root.state === SwitchController.DeviceLost
+    // Green only when a press really acts: the port is open and an enabled
+    // button has its line.
+    readonly property bool ready: root.controller ? root.controller.status === SwitchController.StatusRunning
+                                                  : false
+    readonly property color statusColor: root.ready ? (window.isDark ? "lightgreen" : "green") : "orange"
     // The channel (0 left, 1 right) that the next line from the device is
     // learned for, or -1.
-    readonly property int learningChannel: root.__learningChannel
+    readonly property int learningChannel: root.controller ? root.controller.learningChannel : -1
     // True while a line from the device must not act as a switch press: from
-    // the moment Learn is pressed until the learned line has been dealt with
-    // by every receiver of the link, so the main window ignores its presses.
-    readonly property bool holdsPresses: root.__learningChannel >= 0 || root.__settling
-    property int __learningChannel: -1
-    property bool __settling: false
+    // the moment Learn is pressed until the learned line has been dealt with.
+    readonly property bool holdsPresses: root.controller ? root.controller.holdsPresses : false
 
     // Channel 0 is the left button, 1 the right one.
     function setInput(channel, line) {
@@ -42,54 +48,20 @@ StackPage {
     }
 
     // Arms learning for a channel, or cancels it when that channel is
-    // already learning. Lines are only read while the port is open.
+    // already learning.
     function toggleLearning(channel) {
-        if (root.__learningChannel === channel) {
-            root.cancelLearning()
-            return
-        }
-        root.__learningChannel = channel
-        if (root.link && !root.link.started)
-            window.start()
+        if (root.controller)
+            root.controller.learn(channel)
     }
 
     function cancelLearning() {
-        root.__learningChannel = -1
+        if (root.controller)
+            root.controller.cancelLearning()
     }
 
-    // The device's line, kept exactly as it arrived (the link compares whole
-    // lines, so trimming a padded line would make a key that never matches);
-    // a blank line is noise and learns nothing.
-    function learnLine(line) {
-        if (root.__learningChannel < 0)
-            return
-        var text = String(line)
-        if (text.trim() === "")
-            return
-        var channel = root.__learningChannel
-        // Presses stay held until the link has finished with this line: the
-        // learned key now matches it, and the press it makes is not a command.
-        root.__settling = true
-        root.__learningChannel = -1
-        root.setInput(channel, text)
-        Qt.callLater(root.endSettling)
-    }
-
-    function endSettling() {
-        root.__settling = false
-    }
-
-    // A different port while the link runs: stop, rename, start on the new one.
-    // A stopped link stays stopped.
     function changePort(name) {
-        var portName = String(name).trim()
-        if (portName === "")
-            return
-        var wasRunning = root.running
-        window.stop()
-        configurationSwitch.serialName = portName
-        if (wasRunning)
-            window.start()
+        if (root.controller)
+            root.controller.choosePort(String(name))
     }
 
     // Keyboard users move the focus below the fold: bring the focused
@@ -110,13 +82,14 @@ StackPage {
     }
 
     function toggleLink() {
-        if (root.running)
-            window.stop()
-        else
+        if (root.paused)
             window.start()
+        else
+            window.stop()
     }
 
     title: window.title
+    statusText: root.controller ? root.controller.statusText : ""
 
     leftAction: PageAction {
         objectName: "menuAction"
@@ -137,10 +110,11 @@ StackPage {
             id: startAction
 
             objectName: "startAction"
-            text: root.running ? qsTr("Stop") : qsTr("Start")
-            toolTip: text
-            icon.source: root.running ? "qrc:/images/av/pause_circle_outline.svg"
-                                      : "qrc:/images/av/play_circle_filled.svg"
+            text: root.paused ? qsTr("Start") : qsTr("Pause")
+            toolTip: root.paused ? qsTr("Start: switch presses act again")
+                                 : qsTr("Pause: switch presses do nothing until you start again")
+            icon.source: root.paused ? "qrc:/images/av/play_circle_filled.svg"
+                                     : "qrc:/images/av/pause_circle_outline.svg"
 
             onTriggered: root.toggleLink()
         },
@@ -173,7 +147,7 @@ StackPage {
             icon.source: Qt.resolvedUrl("/images/action/exit_to_app.svg")
             shortcut: "Ctrl+q"
 
-            onTriggered: window.exit()
+            onTriggered: window.confirmExit()
         }
     ]
 
@@ -181,7 +155,7 @@ StackPage {
     // press nobody sees being learned would be lost as a command.
     onVisibleChanged: if (!visible) root.cancelLearning()
     Keys.onEscapePressed: {
-        if (root.__learningChannel >= 0) {
+        if (root.learningChannel >= 0) {
             root.cancelLearning()
             event.accepted = true
         } else {
@@ -202,13 +176,6 @@ StackPage {
         }
     }
 
-    Connections {
-        target: root.link
-
-        function onLineReceived(line) {
-            root.learnLine(line)
-        }
-    }
 
     ColumnLayout {
         id: content
@@ -287,14 +254,15 @@ StackPage {
                             ComboBox {
                                 id: comCombobox
 
-                                // Shows the configured port: the listed entry, or the
-                                // typed name when the list does not hold it.
+                                // Shows the port in use: the listed entry, or the typed
+                                // name when the list does not hold it.
                                 function showConfiguredPort() {
-                                    var index = find(configurationSwitch.serialName)
+                                    var port = root.controller ? root.controller.port : ""
+                                    var index = find(port)
                                     if (index >= 0)
                                         currentIndex = index
-                                    else if (configurationSwitch.serialName !== "")
-                                        editText = configurationSwitch.serialName
+                                    else if (port !== "")
+                                        editText = port
                                 }
 
                                 objectName: "comCombobox"
@@ -305,18 +273,29 @@ StackPage {
                                 focusPolicy: Qt.StrongFocus
                                 Accessible.name: qsTr("Port")
 
-                                Component.onCompleted: {
-                                    model = root.link ? root.link.ports() : []
-                                    showConfiguredPort()
-                                }
+                                model: root.ports
+
+                                Component.onCompleted: showConfiguredPort()
+                                onModelChanged: showConfiguredPort()
                                 onActivated: root.changePort(textAt(index))
                                 onAccepted: root.changePort(editText)
 
                                 Connections {
-                                    target: configurationSwitch
+                                    target: root.controller
 
-                                    function onSerialNameChanged() {
+                                    function onPortChanged() {
                                         comCombobox.showConfiguredPort()
+                                    }
+                                }
+
+                                // A new language re-evaluates the scene's bindings,
+                                // the box's text among them: show the port in use
+                                // again once that is done.
+                                Connections {
+                                    target: appInterface
+
+                                    function onLanguageChanged() {
+                                        Qt.callLater(comCombobox.showConfiguredPort)
                                     }
                                 }
                             }
@@ -334,21 +313,27 @@ StackPage {
                                     return qsTr("Press the left button of the device…")
                                 if (root.learningChannel === 1)
                                     return qsTr("Press the right button of the device…")
-                                if (root.running)
-                                    return qsTr("Process is running")
-                                if (root.waiting)
-                                    return qsTr("Waiting for the device on %1…").arg(root.link.portName)
-                                return qsTr("Process is stopped")
+                                return root.controller ? root.controller.statusText : ""
                             }
                             image: {
-                                if (root.running)
+                                if (root.ready)
                                     return "qrc:/images/av/play_circle_outline.svg"
-                                if (root.waiting)
-                                    return "qrc:/images/alert/warning.svg"
-                                return "qrc:/images/av/pause_circle_outline.svg"
+                                if (root.paused)
+                                    return "qrc:/images/av/pause_circle_outline.svg"
+                                return "qrc:/images/alert/warning.svg"
                             }
                             overlayColor: textColor
                             textColor: root.learningChannel >= 0 ? root.Material.accent : root.statusColor
+                        }
+
+                        DialogLabel {
+                            id: statusDetail
+
+                            objectName: "statusDetail"
+                            Layout.fillWidth: true
+                            wrapMode: Text.WordWrap
+                            visible: root.learningChannel < 0 && text !== ""
+                            text: root.controller ? root.controller.statusDetail : ""
                         }
 
                         // What the device sends for each button: typed in, or
@@ -426,6 +411,22 @@ StackPage {
                                 Keys.onReturnPressed: clicked()
                                 Keys.onEnterPressed: clicked()
                             }
+                        }
+
+                        // One line for both buttons makes one press act twice.
+                        LabelIcon {
+                            id: sameLinesWarning
+
+                            objectName: "sameLinesWarning"
+                            Layout.fillWidth: true
+                            visible: root.controller ? root.controller.sameLines : false
+                            pixelSize: 16
+                            text: qsTr("Both buttons send the same line: one press acts on both channels. Learn the line of one of them again.")
+                            image: "qrc:/images/alert/warning.svg"
+                            overlayColor: textColor
+                            textColor: "orange"
+                            Accessible.role: Accessible.AlertMessage
+                            Accessible.name: text
                         }
                     }
                 }

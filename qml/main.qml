@@ -2,6 +2,7 @@ import QtQml 2.2
 import QtQuick 2.10
 import QtQuick.Layouts 1.0
 import QtQuick.Controls 2.3
+import QtQuick.Controls 2.3 as Controls
 import QtQuick.Controls.Material 2.3
 import QtQuick.Controls.Universal 2.3
 import QtQuick.Window 2.0
@@ -22,20 +23,23 @@ Gui.PageStackWindow {
     property bool __pressed: false
     property bool __initialized: false
     property int __last_visibility: Window.Maximized
+    // The tray picture of each switch status, in the order of its values.
+    readonly property var trayIcons: ["qrc:/images/tray_running.png", "qrc:/images/tray_paused.png",
+                                      "qrc:/images/tray_waiting.png", "qrc:/images/tray_setup.png"]
     readonly property bool isFullScreen: visibility === Window.FullScreen
-    // While the welcome page learns what a button sends, the device's lines
-    // are answers to that question, not commands: their presses are dropped
-    // (both halves, so nothing is left held).
-    readonly property bool learningInput: pageWelcome.holdsPresses
+    // While a button's line is being learned, the device's lines are answers
+    // to that question, not commands: their presses are dropped (both halves,
+    // so nothing is left held).
+    readonly property bool learningInput: switchController.holdsPresses
 
     function start() {
-        return mouseCom.start(configurationSwitch.serialName);
+        return switchController.start();
     }
 
-    // Whatever stops the link lets go of what a press left down, so no key or
-    // button stays held while nobody can release it.
+    // The user's pause. Whatever stops the link lets go of what a press left
+    // down (see the link's handlers), so no key or button stays held.
     function stop() {
-        mouseCom.stop();
+        switchController.pause();
         appInterface.releaseAll();
     }
 
@@ -82,6 +86,19 @@ Gui.PageStackWindow {
         setFullScreen(window.visibility !== Window.FullScreen, appbar);
     }
 
+    // Keeps the whole window on its screen: a geometry remembered at another
+    // scale, or on a larger screen, would put part of it out of reach.
+    function keepOnScreen() {
+        var screen = window.screen;
+        if (!screen || screen.width <= 0 || screen.height <= 0
+                || window.visibility === Window.FullScreen || window.visibility === Window.Maximized)
+            return;
+        window.width = Math.min(window.width, screen.width);
+        window.height = Math.min(window.height, screen.height);
+        window.x = Math.max(screen.virtualX, Math.min(window.x, screen.virtualX + screen.width - window.width));
+        window.y = Math.max(screen.virtualY, Math.min(window.y, screen.virtualY + screen.height - window.height));
+    }
+
     function setWindowVisible(visible) {
         if (visible) {
             // Brought back from the tray or by a second start: a minimized
@@ -90,6 +107,7 @@ Gui.PageStackWindow {
                 window.showNormal();
             else
                 window.show();
+            window.keepOnScreen();
             window.raise();
             window.requestActivate();
         } else {
@@ -99,6 +117,11 @@ Gui.PageStackWindow {
 
     function exit() {
         appInterface.exit();
+    }
+
+    // Exit ends the user's input tool: it is confirmed first.
+    function confirmExit() {
+        exitDialog.open();
     }
 
     function setTheme(dark) {
@@ -146,7 +169,7 @@ Gui.PageStackWindow {
     initialPage: PageWelcome {
         id: pageWelcome
 
-        link: mouseCom
+        controller: switchController
         navigationPane: navDrawer
         aboutBox: aboutView
     }
@@ -155,6 +178,8 @@ Gui.PageStackWindow {
         if (__initialized && visibility !== Window.Hidden)
             windowsSettings.state = visibility;
     }
+    // A size remembered at another scale can be larger than the screen.
+    onScreenChanged: keepOnScreen()
 
     Component.onCompleted: {
         if (windowsSettings.state !== 0)
@@ -163,6 +188,10 @@ Gui.PageStackWindow {
         showWelcomePage();
         __initialized = true;
         autoSelectPort();
+        // The remembered geometry is applied by now or at the latest in
+        // this turn of the loop.
+        keepOnScreen();
+        Qt.callLater(keepOnScreen);
         if (systrayEnabled)
             setWindowVisible(false);
         initialTimer.restart();
@@ -174,16 +203,27 @@ Gui.PageStackWindow {
         objectName: "initialTimer"
         interval: 1000
         repeat: false
-        onTriggered: window.start()
+        onTriggered: {
+            window.start();
+            if (typeof firstStart !== "undefined" && firstStart)
+                window.showTrayMessage(qsTr("%1 runs in the tray. Click its icon to open the window."));
+        }
+    }
+
+    SwitchController {
+        id: switchController
+
+        objectName: "switchController"
+        link: mouseCom
+        configuration: configurationSwitch
     }
 
     SystemTrayIcon {
         id: systemTrayIcon
 
         objectName: "systemTrayIcon"
-        iconSource: mouseCom.started ? "qrc:/images/play.png" : "qrc:/images/pause.png"
-        tooltip: mouseCom.started ? qsTr("%1 is running ...").arg(Qt.application.displayName)
-                                  : qsTr("%1 is paused").arg(Qt.application.displayName)
+        iconSource: window.trayIcons[switchController.status]
+        tooltip: Qt.application.displayName + " – " + switchController.statusText
 
         // After the icon: the tray loads the icon once shown and paints it
         // as soon as it is there (the one "No Icon set" warning is harmless).
@@ -191,7 +231,7 @@ Gui.PageStackWindow {
 
         onActivated: {
             if (reason === SystemTrayIcon.MiddleClick)
-                window.setPaused(mouseCom.started);
+                window.setPaused(!switchController.paused);
             else if (reason === SystemTrayIcon.Trigger)
                 window.setWindowVisible(!window.visible);
         }
@@ -200,8 +240,8 @@ Gui.PageStackWindow {
         menu: Menu {
             MenuItem {
                 objectName: "trayPause"
-                text: mouseCom.started ? qsTr("Pause") : qsTr("Start")
-                onTriggered: window.setPaused(mouseCom.started)
+                text: switchController.paused ? qsTr("Start") : qsTr("Pause")
+                onTriggered: window.setPaused(!switchController.paused)
             }
             MenuItem {
                 objectName: "traySettings"
@@ -278,6 +318,11 @@ Gui.PageStackWindow {
                 appInterface.buttonReleased(channel);
                 window.__pressed = false;
             }
+        }
+        // A device gone while a press was held must not leave it held.
+        onStartedChanged: {
+            if (!started)
+                appInterface.releaseAll();
         }
         onErrorChanged: {
             errorPlaceholder.label = error;
@@ -376,6 +421,58 @@ Gui.PageStackWindow {
             Keys.onReturnPressed: errorPlaceholder.close()
             Keys.onEnterPressed: errorPlaceholder.close()
             onClicked: errorPlaceholder.close()
+        }
+    }
+
+    // Opens on Cancel, so Enter or Space right after does no harm; Escape or
+    // a press outside cancels too.
+    // Qualified: QtQuick.Dialogs has a Dialog of its own.
+    Controls.Dialog {
+        id: exitDialog
+
+        objectName: "exitDialog"
+        parent: Overlay.overlay
+        anchors.centerIn: parent
+        width: Math.min(parent ? parent.width * 0.9 : 480, 480)
+        modal: true
+        focus: true
+        title: qsTr("Exit %1?").arg(Qt.application.displayName)
+
+        onOpened: exitCancel.forceActiveFocus(Qt.TabFocusReason)
+        onAccepted: window.exit()
+
+        Label {
+            objectName: "exitText"
+            width: parent.width
+            wrapMode: Text.WordWrap
+            text: qsTr("The switch stops working until %1 is started again.").arg(Qt.application.displayName)
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
+        }
+
+        footer: DialogButtonBox {
+            Button {
+                id: exitCancel
+
+                objectName: "exitCancel"
+                text: qsTr("Cancel")
+                flat: true
+                focusPolicy: Qt.StrongFocus
+                Accessible.name: text
+                DialogButtonBox.buttonRole: DialogButtonBox.RejectRole
+                Keys.onReturnPressed: clicked()
+                Keys.onEnterPressed: clicked()
+            }
+            Button {
+                objectName: "exitConfirm"
+                text: qsTr("Exit")
+                flat: true
+                focusPolicy: Qt.StrongFocus
+                Accessible.name: text
+                DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole
+                Keys.onReturnPressed: clicked()
+                Keys.onEnterPressed: clicked()
+            }
         }
     }
 

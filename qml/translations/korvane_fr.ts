@@ -69,6 +69,14 @@
         <source>Up</source>
         <translation>Haut</translation>
     </message>
+    <message>
+        <source>%1: press the key this button sends</source>
+        <translation>%1 : appuyez sur la touche que ce bouton envoie</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
 </context>
 <context>
     <name>ColorComboBox</name>
@@ -292,6 +300,42 @@
         <source>offset %1 - %2</source>
         <translation>offset %1 - %2</translation>
     </message>
+    <message>
+        <source>Running</source>
+        <translation>En marche</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>En pause</translation>
+    </message>
+    <message>
+        <source>Waiting for the device</source>
+        <translation>En attente de l'appareil</translation>
+    </message>
+    <message>
+        <source>Set up the buttons</source>
+        <translation>Configurez les boutons</translation>
+    </message>
+    <message>
+        <source>Switch presses do nothing until you start again.</source>
+        <translation>Les appuis sur le contacteur restent sans effet jusqu'à la reprise.</translation>
+    </message>
+    <message>
+        <source>The device on %1 is gone; it is taken up again as soon as it is back.</source>
+        <translation>L'appareil sur %1 a disparu ; il est repris dès son retour.</translation>
+    </message>
+    <message>
+        <source>Waiting for the device on %1; it is taken up as soon as it is there.</source>
+        <translation>En attente de l'appareil sur %1 ; il est pris dès qu'il est là.</translation>
+    </message>
+    <message>
+        <source>No enabled button has a line yet: press Learn beside a button, then that button on the device.</source>
+        <translation>Aucun bouton activé n'a encore de ligne : appuyez sur Apprendre à côté d'un bouton, puis sur ce bouton de l'appareil.</translation>
+    </message>
+    <message>
+        <source>Listening to the switch on %1.</source>
+        <translation>À l'écoute du contacteur sur %1.</translation>
+    </message>
 </context>
 <context>
     <name>LanguagePicker</name>
@@ -349,6 +393,26 @@
     <message>
         <source></source>
         <translation></translation>
+    </message>
+    <message>
+        <source>%1 runs in the tray. Click its icon to open the window.</source>
+        <translation>%1 fonctionne dans la zone de notification. Cliquez sur son icône pour ouvrir la fenêtre.</translation>
+    </message>
+    <message>
+        <source>Exit %1?</source>
+        <translation>Quitter %1 ?</translation>
+    </message>
+    <message>
+        <source>The switch stops working until %1 is started again.</source>
+        <translation>Le contacteur ne fonctionne plus jusqu'au prochain démarrage de %1.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
     </message>
 </context>
 <context>
@@ -460,6 +524,22 @@
     <message>
         <source>Waiting for the device on %1…</source>
         <translation>En attente de l'appareil sur %1…</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Start: switch presses act again</source>
+        <translation>Démarrer : les appuis sur le contacteur agissent à nouveau</translation>
+    </message>
+    <message>
+        <source>Pause: switch presses do nothing until you start again</source>
+        <translation>Pause : les appuis sur le contacteur restent sans effet jusqu'à la reprise</translation>
+    </message>
+    <message>
+        <source>Both buttons send the same line: one press acts on both channels. Learn the line of one of them again.</source>
+        <translation>Les deux boutons envoient la même ligne : un appui agit sur les deux canaux. Apprenez de nouveau la ligne de l'un d'eux.</translation>
     </message>
 </context>
 <context>

@@ -10,6 +10,11 @@
 
 static const char* const keptMessages[] = {
     QT_TRANSLATE_NOOP("main", ""),
+    QT_TRANSLATE_NOOP("main", "%1 is paused"),
+    QT_TRANSLATE_NOOP("PageWelcome", "Process is running"),
+    QT_TRANSLATE_NOOP("PageWelcome", "Process is stopped"),
+    QT_TRANSLATE_NOOP("PageWelcome", "Stop"),
+    QT_TRANSLATE_NOOP("PageWelcome", "Waiting for the device on %1…"),
     QT_TRANSLATE_NOOP("PageHome", ""),
     QT_TRANSLATE_NOOP("PageDesigner", ""),
     QT_TRANSLATE_NOOP("korvane::Translator", "%1 day "),

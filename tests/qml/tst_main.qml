@@ -271,6 +271,126 @@ Item {
             mouseCom.stop();
         }
 
+        // A choice made with the mouse closes the drawer as the keyboard does,
+        // also when it opens another page under it.
+        function test_drawerClosesOnMouseChoice() {
+            var drawer = child("navDrawer");
+            drawer.open();
+            tryCompare(drawer, "opened", true);
+            var entry = testCase.findChild(drawer.contentItem, "settingsNavAction");
+            verify(entry);
+            mouseClick(entry);
+            tryCompare(drawer, "visible", false);
+            compare(window.pageStack.currentItem.objectName, "settings");
+            window.showWelcomePage();
+            tryCompare(window.pageStack, "depth", 1);
+        }
+
+        // Exit ends the user's input tool: it asks, starts on Cancel, and the
+        // keyboard can refuse it.
+        function test_exitAsksFirst_data() {
+            return [
+                { tag: "space on cancel", key: Qt.Key_Space },
+                { tag: "enter on cancel", key: Qt.Key_Return },
+                { tag: "escape", key: Qt.Key_Escape }
+            ];
+        }
+
+        function test_exitAsksFirst(data) {
+            var dialog = child("exitDialog");
+            var page = window.initialPage;
+            page.navActions[1].trigger();
+            tryCompare(dialog, "opened", true);
+            var cancel = child("exitCancel");
+            tryVerify(function () { return cancel.activeFocus; }, 5000, "the dialog opens on Cancel");
+            verify(child("exitConfirm").visible);
+            keyClick(data.key);
+            tryCompare(dialog, "visible", false);
+            verify(window.visible, "still running");
+        }
+
+        // The same state word in the page, the app bar and the tray, and a
+        // picture of its own in the tray.
+        function test_stateEverywhere_data() {
+            return [
+                { tag: "running", state: "running", line: "L", word: "Running", icon: "tray_running" },
+                { tag: "nothing learned", state: "running", line: "", word: "Set up the buttons", icon: "tray_setup" },
+                { tag: "paused", state: "paused", line: "L", word: "Paused", icon: "tray_paused" },
+                { tag: "waiting", state: "waiting", line: "L", word: "Waiting for the device", icon: "tray_waiting" }
+            ];
+        }
+
+        function test_stateEverywhere(data) {
+            var mouseCom = child("mouseCom");
+            var controller = child("switchController");
+            var tray = child("systemTrayIcon");
+            var oldPort = configurationSwitch.serialName;
+            configurationSwitch.inputLeftChannel = data.line;
+            if (data.state === "running") {
+                controller.start();
+                mouseCom.started = true;
+            } else if (data.state === "paused") {
+                window.stop();
+            } else {
+                controller.start();
+                controller.choosePort("/dev/korvane-no-such-port");
+            }
+            compare(controller.statusText, data.word);
+            compare(String(tray.iconSource), "qrc:/images/" + data.icon + ".png");
+            verify(String(tray.tooltip).indexOf(data.word) >= 0, tray.tooltip);
+            compare(child("trayPause").text, data.state === "paused" ? "Start" : "Pause");
+            var page = window.initialPage;
+            compare(testCase.findChild(page, "statusLabel").text, data.word);
+            // Scrolled to the bottom, the word is still in sight in the bar.
+            var flick = testCase.findChild(page, "flick");
+            flick.contentY = Math.max(0, flick.contentHeight - flick.height);
+            var barStatus = child("appBarStatus");
+            compare(barStatus.text, data.word);
+            verify(barStatus.visible);
+            var top = barStatus.mapToItem(window.contentItem.parent, 0, 0).y;
+            verify(top >= 0 && top + barStatus.height <= window.height, top);
+            flick.contentY = 0;
+            child("errorPlaceholder").close();
+            window.stop();
+            configurationSwitch.serialName = oldPort;
+            configurationSwitch.inputLeftChannel = "";
+        }
+
+        // A size or place remembered at another scale or on a larger screen
+        // is brought back within the screen.
+        function test_keepOnScreen_data() {
+            return [
+                { tag: "too tall", x: 10, y: 10, width: 600, height: 5000 },
+                { tag: "too wide", x: 0, y: 0, width: 5000, height: 400 },
+                { tag: "past the bottom right", x: 5000, y: 5000, width: 600, height: 400 },
+                { tag: "above and left", x: -300, y: -200, width: 600, height: 400 },
+                { tag: "already inside", x: 20, y: 30, width: 600, height: 400 }
+            ];
+        }
+
+        function test_keepOnScreen(data) {
+            window.visibility = Window.Windowed;
+            tryCompare(window, "visibility", Window.Windowed);
+            window.x = data.x;
+            window.y = data.y;
+            window.width = data.width;
+            window.height = data.height;
+            window.keepOnScreen();
+            var screen = window.screen;
+            verify(window.width <= screen.width && window.height <= screen.height,
+                   window.width + "x" + window.height);
+            verify(window.x >= screen.virtualX && window.x + window.width <= screen.virtualX + screen.width, window.x);
+            verify(window.y >= screen.virtualY && window.y + window.height <= screen.virtualY + screen.height, window.y);
+            if (data.tag === "already inside") {
+                compare(window.x, data.x);
+                compare(window.y, data.y);
+                compare(window.width, data.width);
+                compare(window.height, data.height);
+            }
+            window.width = 860;
+            window.height = 780;
+        }
+
         function test_screenshots_data() {
             return [
                 { tag: "light", dark: false, error: false, pane: false },

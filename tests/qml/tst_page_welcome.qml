@@ -7,8 +7,9 @@ import QtTest 1.15
 import com.korvane 1.0
 import Korvane.Gui 1.0
 
-// The welcome page with a stand-in for the window and its switch link, so
-// that every call the page makes is recorded.
+// The welcome page with a stand-in for the window, so that every call the
+// page makes to it is recorded, and a real switch controller and link per
+// test (a port the tests mark as open, or one that does not exist).
 Item {
     id: window
 
@@ -23,21 +24,20 @@ Item {
 
     function start() {
         calls.push(["start", configurationSwitch.serialName])
-        fakeLink.started = fakeLink.startSucceeds
-        return fakeLink.started
+        return testCase.controller.start()
     }
 
     function stop() {
         calls.push(["stop", configurationSwitch.serialName])
-        fakeLink.started = false
+        testCase.controller.pause()
     }
 
     function showSettingsPage() {
         calls.push(["settings", ""])
     }
 
-    function exit() {
-        calls.push(["exit", ""])
+    function confirmExit() {
+        calls.push(["confirmExit", ""])
     }
 
     function setTheme(dark) {
@@ -48,19 +48,20 @@ Item {
     height: 900
     Material.theme: Material.Light
 
-    QtObject {
-        id: fakeLink
+    Component {
+        id: linkComponent
 
-        property bool started: false
-        property bool startSucceeds: true
-        property bool reconnecting: false
-        property string portName: "ttyUSB0"
-        property var portList: ["ttyS0", "ttyUSB0", "ttyUSB1"]
+        MouseCom {
+            channelKey1: configurationSwitch.inputLeftChannel
+            channelKey2: configurationSwitch.inputRightChannel
+        }
+    }
 
-        signal lineReceived(string line)
+    Component {
+        id: controllerComponent
 
-        function ports() {
-            return portList
+        SwitchController {
+            configuration: configurationSwitch
         }
     }
 
@@ -108,15 +109,22 @@ Item {
     TestCase {
         id: testCase
 
+        property var link: null
+        property var controller: null
+        property var portList: ["ttyS0", "ttyUSB0", "ttyUSB1"]
+
         name: "PageWelcome"
         when: windowShown
 
         function make() {
             var component = Qt.createComponent("qrc:/PageWelcome.qml")
             verify(component.status === Component.Ready, component.errorString())
+            link = createTemporaryObject(linkComponent, window)
+            controller = createTemporaryObject(controllerComponent, window, { "link": link })
             var page = createTemporaryObject(component, pageHolder, {
                 "width": pageHolder.width, "height": pageHolder.height,
-                "link": fakeLink, "navigationPane": pane, "aboutBox": fakeAbout })
+                "controller": controller, "ports": portList,
+                "navigationPane": pane, "aboutBox": fakeAbout })
             verify(page !== null)
             bar.page = page
             pane.actions = page.navActions
@@ -148,12 +156,10 @@ Item {
                 tip.close()
                 tryCompare(tip, "visible", false)
             }
-            fakeLink.started = false
-            fakeLink.startSucceeds = true
-            fakeLink.reconnecting = false
-            fakeLink.portName = "ttyUSB0"
-            fakeLink.portList = ["ttyS0", "ttyUSB0", "ttyUSB1"]
+            portList = ["ttyS0", "ttyUSB0", "ttyUSB1"]
             fakeAbout.visible = false
+            configurationLeftChannel.enabled = true
+            configurationRightChannel.enabled = true
             configurationSwitch.serialName = "ttyUSB0"
             configurationSwitch.inputLeftChannel = ""
             configurationSwitch.inputRightChannel = ""
@@ -184,32 +190,67 @@ Item {
             compare(configurationSwitch.serialName, "/dev/pts/4")
         }
 
+        // The port in use is shown again once a new language has re-evaluated
+        // the scene, and Enter in the box keeps it.
+        function test_port_box_after_language_change_data() {
+            return [
+                { tag: "listed port", port: "ttyUSB1", listed: true },
+                { tag: "typed device", port: "/dev/pts/4", listed: false },
+            ]
+        }
+
+        function test_port_box_after_language_change(data) {
+            configurationSwitch.serialName = data.port
+            var page = make()
+            var box = child(page, "comCombobox")
+            compare(box.editText, data.port)
+            appInterface.language = "fr"
+            tryCompare(child(bar, "startAction").action, "text", "Pause")
+            tryCompare(child(page, "statusLabel"), "text", "En attente de l'appareil")
+            wait(0)
+            compare(box.editText, data.port)
+            if (data.listed)
+                compare(box.currentText, data.port)
+            mouseClick(box.contentItem)
+            keyClick(Qt.Key_Return)
+            compare(configurationSwitch.serialName, data.port)
+            compare(controller.port, data.port)
+        }
+
+        // A port picked in the box: the link moves to it at once unless the
+        // user paused it; a correction while it waits takes effect too.
         function test_port_change_data() {
             return [
-                { tag: "while running", running: true, calls: ["stop", "start"] },
-                { tag: "while stopped", running: false, calls: ["stop"] },
+                { tag: "while running", before: "running", moves: true },
+                { tag: "while waiting for the device", before: "waiting", moves: true },
+                { tag: "while paused", before: "paused", moves: false },
             ]
         }
 
         function test_port_change(data) {
             var page = make()
-            fakeLink.started = data.running
+            if (data.before === "running")
+                link.started = true
+            else if (data.before === "waiting")
+                controller.choosePort("ttyUSB0")
+            else
+                controller.pause()
             var box = child(page, "comCombobox")
             box.forceActiveFocus()
             keyClick(Qt.Key_Down)
             compare(box.currentText, "ttyUSB1")
             compare(configurationSwitch.serialName, "ttyUSB1")
-            compare(callNames(), data.calls)
-            // The link is stopped before the name changes and started on the new one.
-            compare(window.calls[0][1], "ttyUSB0")
-            if (data.running)
-                compare(window.calls[1][1], "ttyUSB1")
-            compare(fakeLink.started, data.running)
+            compare(controller.port, "ttyUSB1")
+            compare(link.portName === "ttyUSB1", data.moves)
+            compare(controller.paused, !data.moves)
+            // No device here: a moved link waits for it, a paused one stays shut.
+            compare(link.reconnecting, data.moves)
+            compare(window.calls.length, 0)
         }
 
         function test_typed_port_name() {
             var page = make()
-            fakeLink.started = true
+            link.started = true
             var box = child(page, "comCombobox")
             // The field takes the focus as it does when the user clicks or tabs in.
             mouseClick(box.contentItem)
@@ -217,60 +258,78 @@ Item {
             box.editText = "/dev/serial/by-id/usb-switch"
             keyClick(Qt.Key_Return)
             compare(configurationSwitch.serialName, "/dev/serial/by-id/usb-switch")
-            compare(callNames(), ["stop", "start"])
-            compare(window.calls[1][1], "/dev/serial/by-id/usb-switch")
+            compare(link.portName, "/dev/serial/by-id/usb-switch")
 
             // A blank name is not a port: nothing happens.
-            window.calls = []
             box.editText = "   "
             keyClick(Qt.Key_Return)
             compare(configurationSwitch.serialName, "/dev/serial/by-id/usb-switch")
+            compare(link.portName, "/dev/serial/by-id/usb-switch")
             compare(window.calls.length, 0)
         }
 
         function test_no_port() {
-            fakeLink.portList = []
+            portList = []
             var page = make()
             compare(child(page, "comCombobox").count, 0)
             var status = child(page, "statusLabel")
-            compare(status.text, "Process is stopped")
+            compare(status.text, "Waiting for the device")
             verify(Qt.colorEqual(status.textColor, "orange"))
         }
 
-        function test_status_colours_data() {
+        // One word per state, the same in the page and in the app bar; green
+        // only when a press acts.
+        function test_status_data() {
             return [
-                { tag: "running, light", started: true, dark: false, colour: "green", text: "Process is running" },
-                { tag: "running, dark", started: true, dark: true, colour: "lightgreen", text: "Process is running" },
-                { tag: "stopped, light", started: false, dark: false, colour: "orange", text: "Process is stopped" },
-                { tag: "stopped, dark", started: false, dark: true, colour: "orange", text: "Process is stopped" },
+                { tag: "running, light", state: "running", line: "L", dark: false, colour: "green", text: "Running" },
+                { tag: "running, dark", state: "running", line: "L", dark: true, colour: "lightgreen", text: "Running" },
+                { tag: "nothing learned", state: "running", line: "", dark: false, colour: "orange", text: "Set up the buttons" },
+                { tag: "learned but disabled", state: "running", line: "L", disabled: true, dark: false, colour: "orange", text: "Set up the buttons" },
+                { tag: "paused, light", state: "paused", line: "L", dark: false, colour: "orange", text: "Paused" },
+                { tag: "paused, dark", state: "paused", line: "L", dark: true, colour: "orange", text: "Paused" },
+                { tag: "waiting", state: "waiting", line: "L", dark: false, colour: "orange", text: "Waiting for the device" },
             ]
         }
 
-        function test_status_colours(data) {
+        function test_status(data) {
+            configurationSwitch.inputLeftChannel = data.line
+            configurationLeftChannel.enabled = !data.disabled
+            configurationRightChannel.enabled = !data.disabled
             var page = make()
-            fakeLink.started = data.started
+            if (data.state === "running")
+                link.started = true
+            else if (data.state === "paused")
+                controller.pause()
+            else
+                controller.choosePort("/dev/korvane-no-such-port")
             window.setTheme(data.dark)
             var status = child(page, "statusLabel")
             compare(status.text, data.text)
+            compare(child(bar, "appBarStatus").text, data.text)
+            verify(child(page, "statusDetail").text !== "")
             verify(Qt.colorEqual(status.textColor, data.colour), status.textColor)
             verify(Qt.colorEqual(status.overlayColor, data.colour))
-            compare(status.image.toString(), data.started ? "qrc:/images/av/play_circle_outline.svg"
-                                                          : "qrc:/images/av/pause_circle_outline.svg")
             verify(Qt.colorEqual(child(page, "portCard").Material.background,
                                  data.dark ? "#56595d" : "white"))
         }
 
+        // The app-bar button pauses or starts, and its tool tip says which.
         function test_start_stop_and_about_actions() {
             var page = make()
+            link.started = true
             var startButton = child(bar, "startAction")
-            compare(startButton.action.text, "Start")
-            mouseClick(startButton)
-            compare(callNames(), ["start"])
-            verify(fakeLink.started)
-            compare(startButton.action.text, "Stop")
+            compare(startButton.action.text, "Pause")
+            compare(startButton.ToolTip.text, "Pause: switch presses do nothing until you start again")
             compare(startButton.action.icon.source.toString(), "qrc:/images/av/pause_circle_outline.svg")
             mouseClick(startButton)
-            compare(callNames(), ["start", "stop"])
+            compare(callNames(), ["stop"])
+            verify(controller.paused)
+            verify(!link.started)
+            compare(startButton.action.text, "Start")
+            compare(startButton.ToolTip.text, "Start: switch presses act again")
+            mouseClick(startButton)
+            compare(callNames(), ["stop", "start"])
+            verify(!controller.paused)
 
             mouseClick(child(bar, "helpAction"))
             verify(fakeAbout.visible)
@@ -294,8 +353,9 @@ Item {
             compare(callNames(), ["settings"])
             tryCompare(pane, "visible", false)
 
+            // Exit asks first: the window's confirmation.
             page.navActions[1].trigger()
-            compare(callNames(), ["settings", "exit"])
+            compare(callNames(), ["settings", "confirmExit"])
         }
 
         function test_channel_panels() {
@@ -335,7 +395,7 @@ Item {
 
             child(bar, "startAction").forceActiveFocus()
             keyClick(Qt.Key_Space)
-            compare(callNames(), ["start"])
+            compare(callNames(), ["stop"])
 
             // What a keyboard user sees: the focus on the first channel's Right tile.
             var left = child(page, "leftChannel")
@@ -396,19 +456,22 @@ Item {
 
         function test_learn_data() {
             return [
-                { tag: "left, stopped link", channel: 0, button: "leftLearnButton", field: "leftInputField",
+                { tag: "left, paused link", channel: 0, button: "leftLearnButton", field: "leftInputField",
                   property: "inputLeftChannel", other: "inputRightChannel", running: false,
-                  prompt: "Press the left button of the device…" },
+                  prompt: "Press the left button of the device…", after: "Paused" },
                 { tag: "right, running link", channel: 1, button: "rightLearnButton", field: "rightInputField",
                   property: "inputRightChannel", other: "inputLeftChannel", running: true,
-                  prompt: "Press the right button of the device…" },
+                  prompt: "Press the right button of the device…", after: "Running" },
             ]
         }
 
         function test_learn(data) {
             configurationSwitch[data.other] = "KEEP"
             var page = make()
-            fakeLink.started = data.running
+            if (data.running)
+                link.started = true
+            else
+                controller.pause()
             var status = child(page, "statusLabel")
             var button = child(page, data.button)
             mouseClick(button)
@@ -416,33 +479,59 @@ Item {
             verify(page.holdsPresses)
             compare(status.text, data.prompt)
             verify(button.highlighted)
-            // Lines are only read while the port is open: a stopped link starts.
-            compare(callNames(), data.running ? [] : ["start"])
-            verify(fakeLink.started)
+            // Learning pauses and resumes nothing: a paused switch stays paused.
+            compare(controller.paused, !data.running)
+            compare(window.calls.length, 0)
 
             // Blank lines are noise: still learning.
-            fakeLink.lineReceived("")
-            fakeLink.lineReceived("  \t ")
+            link.lineReceived("")
+            link.lineReceived("  \t ")
             compare(page.learningChannel, data.channel)
             compare(configurationSwitch[data.property], "")
 
             // The line is kept as the device sent it: the link compares whole lines.
-            fakeLink.lineReceived("Btn 2")
+            link.lineReceived("Btn 2")
             compare(configurationSwitch[data.property], "Btn 2")
             compare(child(page, data.field).text, "Btn 2")
             compare(configurationSwitch[data.other], "KEEP")
             compare(page.learningChannel, -1)
-            compare(status.text, "Process is running")
             verify(!button.highlighted)
             // The presses the link makes of this very line are still held back,
             // then presses act again.
             verify(page.holdsPresses)
             tryCompare(page, "holdsPresses", false)
+            compare(status.text, data.after)
+            compare(controller.paused, !data.running)
+            if (!data.running)
+                verify(!link.started && !link.reconnecting, "the paused link is shut again")
 
             // Learning ended: the next line changes nothing.
-            fakeLink.lineReceived("Other")
+            link.lineReceived("Other")
             compare(configurationSwitch[data.property], "Btn 2")
             compare(configurationSwitch[data.other], "KEEP")
+        }
+
+        // Learning the line the other button already sends warns.
+        function test_same_line_warns_data() {
+            return [
+                { tag: "same line", other: "B1", line: "B1", warns: true },
+                { tag: "same line, other case", other: "b1", line: "B1", warns: true },
+                { tag: "different line", other: "B2", line: "B1", warns: false },
+                { tag: "other not set", other: "", line: "B1", warns: false },
+            ]
+        }
+
+        function test_same_line_warns(data) {
+            configurationSwitch.inputRightChannel = data.other
+            var page = make()
+            link.started = true
+            var warning = child(page, "sameLinesWarning")
+            verify(!warning.visible)
+            page.toggleLearning(0)
+            link.lineReceived(data.line)
+            compare(configurationSwitch.inputLeftChannel, data.line)
+            compare(warning.visible, data.warns)
+            compare(warning.Accessible.role, Accessible.AlertMessage)
         }
 
         function test_learn_cancelled_data() {
@@ -457,7 +546,7 @@ Item {
         function test_learn_cancelled(data) {
             configurationSwitch.inputLeftChannel = "L"
             var page = make()
-            fakeLink.started = true
+            link.started = true
             var button = child(page, "leftLearnButton")
             button.forceActiveFocus(Qt.TabFocusReason)
             keyClick(Qt.Key_Space)
@@ -472,27 +561,27 @@ Item {
                 page.visible = false
             compare(page.learningChannel, -1)
             verify(!page.holdsPresses)
-            compare(child(page, "statusLabel").text, "Process is running")
-            fakeLink.lineReceived("X")
+            compare(child(page, "statusLabel").text, "Running")
+            link.lineReceived("X")
             compare(configurationSwitch.inputLeftChannel, "L")
             compare(window.calls.length, 0)
         }
 
         function test_learn_switches_channel() {
             var page = make()
-            fakeLink.started = true
+            link.started = true
             mouseClick(child(page, "leftLearnButton"))
             mouseClick(child(page, "rightLearnButton"))
             compare(page.learningChannel, 1)
             verify(!child(page, "leftLearnButton").highlighted)
-            fakeLink.lineReceived("R")
+            link.lineReceived("R")
             compare(configurationSwitch.inputRightChannel, "R")
             compare(configurationSwitch.inputLeftChannel, "")
         }
 
         function test_escape_taken_only_while_learning() {
             var page = make()
-            fakeLink.started = true
+            link.started = true
             child(page, "leftLearnButton").forceActiveFocus(Qt.TabFocusReason)
             keyClick(Qt.Key_Space)
             keyClick(Qt.Key_Escape)
@@ -512,20 +601,21 @@ Item {
 
         function test_waiting_for_device(data) {
             window.setTheme(data.dark)
+            configurationSwitch.inputLeftChannel = "L"
             var page = make()
             var status = child(page, "statusLabel")
-            fakeLink.portName = "/dev/ttyUSB3"
-            fakeLink.reconnecting = true
-            compare(status.text, "Waiting for the device on /dev/ttyUSB3…")
+            controller.choosePort("/dev/ttyUSB3")
+            compare(status.text, "Waiting for the device")
+            verify(child(page, "statusDetail").text.indexOf("/dev/ttyUSB3") >= 0)
             verify(Qt.colorEqual(status.textColor, "orange"), status.textColor)
             compare(status.image.toString(), "qrc:/images/alert/warning.svg")
             // Found again: running.
-            fakeLink.reconnecting = false
-            fakeLink.started = true
-            compare(status.text, "Process is running")
-            // Stopped by the user: no longer waiting.
-            fakeLink.started = false
-            compare(status.text, "Process is stopped")
+            link.started = true
+            compare(status.text, "Running")
+            // Paused by the user: no longer waiting.
+            controller.pause()
+            compare(status.text, "Paused")
+            compare(status.image.toString(), "qrc:/images/av/pause_circle_outline.svg")
         }
 
         function screenshot(name) {
@@ -543,14 +633,14 @@ Item {
             configurationSwitch.inputLeftChannel = "L"
             configurationSwitch.inputRightChannel = "R"
             var page = make()
-            fakeLink.started = true
+            link.started = true
             screenshot("welcome_light.png")
         }
 
         function test_screenshot_learning() {
             configurationSwitch.inputLeftChannel = "L"
             var page = make()
-            fakeLink.started = true
+            link.started = true
             var button = child(page, "rightLearnButton")
             button.forceActiveFocus(Qt.TabFocusReason)
             keyClick(Qt.Key_Space)
@@ -563,7 +653,7 @@ Item {
             configurationSwitch.inputLeftChannel = "L"
             configurationSwitch.inputRightChannel = "R"
             var page = make()
-            fakeLink.reconnecting = true
+            controller.choosePort("/dev/korvane-no-such-port")
             screenshot("welcome_waiting_dark.png")
         }
 
@@ -575,19 +665,18 @@ Item {
 
         function test_screenshot_french() {
             var page = make()
-            compare(child(page, "statusLabel").text, "Process is stopped")
+            controller.pause()
+            compare(child(page, "statusLabel").text, "Paused")
             // Every text follows the language at once, without a new page.
             appInterface.language = "fr"
-            tryCompare(child(page, "statusLabel"), "text", "Le processus est arrêté")
+            tryCompare(child(page, "statusLabel"), "text", "En pause")
+            compare(child(bar, "appBarStatus").text, "En pause")
             compare(child(page, "leftChannel").title, "Canal gauche")
             compare(child(bar, "startAction").action.text, "Démarrer")
             compare(child(page, "leftLearnButton").text, "Apprendre")
-            fakeLink.reconnecting = true
-            tryCompare(child(page, "statusLabel"), "text", "En attente de l'appareil sur ttyUSB0…")
-            fakeLink.reconnecting = false
             screenshot("welcome_french.png")
             appInterface.language = "en"
-            tryCompare(child(page, "statusLabel"), "text", "Process is stopped")
+            tryCompare(child(page, "statusLabel"), "text", "Paused")
         }
     }
 }

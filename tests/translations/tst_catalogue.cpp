@@ -170,6 +170,15 @@ const Message cstAddedMessages[] = {
         "%1 ne peut pas taper ni cliquer pour vous : /dev/uinput est inutilisable (%2)." },
     { "korvane::Translator", "Until then it uses X11 input, which reaches only X11 programs.",
         "En attendant, il utilise l'entrée X11, qui n'atteint que les programmes X11." },
+    { "korvane::Translator", "Running", "En marche" },
+    { "korvane::Translator", "Paused", "En pause" },
+    { "korvane::Translator", "Waiting for the device", "En attente de l'appareil" },
+    { "korvane::Translator", "Set up the buttons", "Configurez les boutons" },
+    { "main", "Exit %1?", "Quitter %1 ?" },
+    { "main", "Cancel", "Annuler" },
+    { "ChannelItem", "Cancel", "Annuler" },
+    { "ChannelItem", "%1: press the key this button sends",
+        "%1 : appuyez sur la touche que ce bouton envoie" },
 };
 
 } // namespace

@@ -78,6 +78,20 @@ ToolBar {
             verticalAlignment: Text.AlignVCenter
         }
 
+        Label {
+            id: statusLabel
+
+            objectName: "appBarStatus"
+            Layout.rightMargin: 8
+            visible: text !== ""
+            text: root.page && root.page.statusText ? root.page.statusText : ""
+            font.pixelSize: 16
+            font.weight: Font.Medium
+            verticalAlignment: Text.AlignVCenter
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
+        }
+
         Repeater {
             model: root.barActions
 

@@ -12,6 +12,9 @@ Page {
     // Offered by the navigation pane, grouped by each action's `category`.
     property list<Action> navActions
     readonly property PageAppBar appBar: PageAppBar {}
+    // A short state shown in the application bar beside the title, so it
+    // stays in sight however far the page scrolls.
+    property string statusText: ""
 
     // Emitted before the page is popped by the bar's back button or the back
     // key; set event.accepted to keep the page.

@@ -1,6 +1,9 @@
 #include "core/switchcontroller.h"
 
 #include "common/translator.h"
+#include "core/portselection.h"
+
+#include <QDebug>
 
 #include <QMetaObject>
 
@@ -33,6 +36,18 @@ SwitchController::Batch::~Batch()
 QStringList SwitchController::ports()
 {
     return MouseCom::ports();
+}
+
+bool SwitchController::autoSelectPort()
+{
+    if (!m_configuration)
+        return false;
+    const QString replacement = PortSelection::portToSelect(port(), ports());
+    if (replacement.isEmpty())
+        return false;
+    qDebug().noquote() << QStringLiteral("Auto configure com port = %1").arg(replacement);
+    m_configuration->set_serialName(replacement);
+    return true;
 }
 
 QString SwitchController::comparedLine(const QString& line)

@@ -58,6 +58,9 @@ public:
     bool sameLines() const { return m_sameLines; }
 
     Q_INVOKABLE static QStringList ports();
+    // At start: a configured port foreign to this system gives way to the
+    // first listed one. True when the port was replaced.
+    Q_INVOKABLE bool autoSelectPort();
     // The line of a channel (0 left, 1 right) as the link compares it.
     static QString comparedLine(const QString& line);
 

@@ -154,11 +154,7 @@ Gui.PageStackWindow {
     }
 
     function autoSelectPort() {
-        var port = mouseCom.portToSelect(configurationSwitch.serialName);
-        if (port !== "") {
-            console.log("Auto configure com port = " + port);
-            configurationSwitch.serialName = port;
-        }
+        switchController.autoSelectPort();
     }
 
     title: Qt.application.displayName

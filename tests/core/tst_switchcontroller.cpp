@@ -72,6 +72,8 @@ private slots:
     void sameLines();
     void learnedLineActsOnlyAfterwards();
     void deviceLostAndBack();
+    void autoSelectPort_data();
+    void autoSelectPort();
 
 private:
     void step(const QString& step);
@@ -311,6 +313,32 @@ void TstSwitchController::deviceLostAndBack()
     QCOMPARE(m_controller->state(), SwitchController::Running);
     QCOMPARE(m_link->portName(), other.name());
     QCOMPARE(states.count(), 3);
+}
+
+void TstSwitchController::autoSelectPort_data()
+{
+    QTest::addColumn<QString>("configured");
+    QTest::addColumn<bool>("replaced");
+    const bool listed = !SwitchController::ports().isEmpty();
+    QTest::newRow("the device in use") << "<device>" << false;
+    QTest::newRow("an unplugged device of this system") << "/dev/ttyUSB7" << false;
+    QTest::newRow("a foreign name") << "COM5" << listed;
+    QTest::newRow("no name") << "" << listed;
+}
+
+void TstSwitchController::autoSelectPort()
+{
+    QFETCH(QString, configured);
+    QFETCH(bool, replaced);
+    if (configured == QLatin1String("<device>"))
+        configured = m_device->name();
+    m_configuration->set_serialName(configured);
+    QSignalSpy ports(m_controller.get(), &SwitchController::portChanged);
+    QCOMPARE(m_controller->autoSelectPort(), replaced);
+    QCOMPARE(m_controller->port() != configured, replaced);
+    QCOMPARE(ports.count(), replaced ? 1 : 0);
+    // Choosing a port starts nothing by itself.
+    QVERIFY(!m_link->started());
 }
 
 QTEST_GUILESS_MAIN(TstSwitchController)

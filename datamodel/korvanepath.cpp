@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace korvane::datamodel {
@@ -38,14 +39,31 @@ QString KorvanePath::getHomePath()
     return QDir::homePath() + QDir::separator() + cst_home_folder;
 }
 
+QString KorvanePath::getInstallRoot()
+{
+    return installRootFor(QCoreApplication::applicationDirPath());
+}
+
+QString KorvanePath::installRootFor(const QString& programFolder)
+{
+    // Either folder marks the build tree's shape, so a build or plain install
+    // that lost one of them still reads the other from where it always did.
+    const QString beside = programFolder + QLatin1String("/..");
+    const QDir parent(beside);
+    if (QFileInfo(parent.filePath(QStringLiteral("conf"))).isDir()
+        || QFileInfo(parent.filePath(QStringLiteral("resources"))).isDir())
+        return beside;
+    return beside + QLatin1String("/share/korvane");
+}
+
 QString KorvanePath::getDataPath()
 {
-    return QCoreApplication::applicationDirPath() + QLatin1String("/../data");
+    return getInstallRoot() + QLatin1String("/data");
 }
 
 QString KorvanePath::getTranslationPath()
 {
-    return QCoreApplication::applicationDirPath() + QLatin1String("/../resources/translations");
+    return getInstallRoot() + QLatin1String("/resources/translations");
 }
 
 QString KorvanePath::getPicturePath()

@@ -14,6 +14,11 @@ public:
     static void makePath();
 
     static QString getHomePath();
+    // The folder that holds the shipped files (conf, resources, data): the
+    // parent of the program's folder in the build tree and in a plain install,
+    // ../share/korvane in a system install, where the parent is /usr.
+    static QString getInstallRoot();
+    static QString installRootFor(const QString& programFolder);
     static QString getDataPath();
     static QString getTranslationPath();
     static QString getPicturePath();

@@ -47,9 +47,8 @@ void error(const QString& message)
 
 QString besideProgram(const QString& folder)
 {
-    const QString pattern = QStringLiteral("%1%2..%2") + folder;
-    return QDir(pattern.arg(QCoreApplication::applicationDirPath(), QDir::separator()))
-        .absolutePath();
+    const QString pattern = QStringLiteral("%1%2") + folder;
+    return QDir(pattern.arg(KorvanePath::getInstallRoot(), QDir::separator())).absolutePath();
 }
 
 void setIdentity()

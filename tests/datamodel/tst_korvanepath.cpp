@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace korvane::datamodel;
@@ -44,6 +45,45 @@ private slots:
         QFETCH(QString, path);
         QFETCH(QString, expected);
         QCOMPARE(path, expected);
+    }
+
+    // Which shipped files the program reads depends on the folders found
+    // beside its own; each entry ending in '/' is a folder, others are files.
+    void installRoot_data()
+    {
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<QString>("expected");
+        const QString beside = QStringLiteral("bin/..");
+        const QString shared = QStringLiteral("bin/../share/korvane");
+        QTest::newRow("build tree") << QStringList { "conf/", "resources/" } << beside;
+        QTest::newRow("only conf") << QStringList { "conf/" } << beside;
+        QTest::newRow("only resources") << QStringList { "resources/" } << beside;
+        QTest::newRow("system install")
+            << QStringList { "share/korvane/conf/", "share/korvane/resources/" } << shared;
+        QTest::newRow("build tree wins over share")
+            << QStringList { "conf/", "share/korvane/conf/" } << beside;
+        QTest::newRow("files named like the folders")
+            << QStringList { "conf", "resources" } << shared;
+        QTest::newRow("nothing shipped") << QStringList {} << shared;
+    }
+
+    void installRoot()
+    {
+        QFETCH(QStringList, entries);
+        QFETCH(QString, expected);
+        QTemporaryDir tree;
+        QVERIFY(tree.isValid());
+        QVERIFY(QDir(tree.path()).mkpath(QStringLiteral("bin")));
+        for (const QString& entry : entries) {
+            if (entry.endsWith('/')) {
+                QVERIFY(QDir(tree.path()).mkpath(entry));
+            } else {
+                QFile file(tree.filePath(entry));
+                QVERIFY(file.open(QIODevice::WriteOnly));
+            }
+        }
+        QCOMPARE(KorvanePath::installRootFor(tree.filePath(QStringLiteral("bin"))),
+            tree.filePath(expected));
     }
 
     void tempPathEnding()

@@ -29,6 +29,26 @@ static QByteArray writtenWithDefaultPort()
     return bytes;
 }
 
+// A copy of the program and its libraries in tree/bin and tree/lib, without
+// any shipped file; it finds its libraries relative to itself. Returns the
+// program's path, or an empty string when the copy failed.
+static QString copyProgramInto(const QTemporaryDir& tree)
+{
+    if (!QDir().mkpath(tree.filePath(QStringLiteral("bin")))
+        || !QDir().mkpath(tree.filePath(QStringLiteral("lib"))))
+        return {};
+    const QString program = tree.filePath(QStringLiteral("bin/korvane"));
+    if (!QFile::copy(QStringLiteral(KORVANE_PROGRAM), program))
+        return {};
+    const QDir libraries(QStringLiteral(KORVANE_LIBRARY_DIR));
+    for (const QString& library : libraries.entryList({ QStringLiteral("*.so*") }, QDir::Files)) {
+        if (!QFile::copy(
+                libraries.filePath(library), tree.filePath(QStringLiteral("lib/") + library)))
+            return {};
+    }
+    return program;
+}
+
 class TestStartup : public QObject {
     Q_OBJECT
 
@@ -106,17 +126,9 @@ private slots:
 
     void missingDefaultFileFallsBackToBuiltInDefaults()
     {
-        // A copy of the program without its conf folder; it finds its libraries
-        // relative to itself.
         QTemporaryDir tree;
-        QVERIFY(QDir().mkpath(tree.filePath(QStringLiteral("bin"))));
-        QVERIFY(QDir().mkpath(tree.filePath(QStringLiteral("lib"))));
-        const QString program = tree.filePath(QStringLiteral("bin/korvane"));
-        QVERIFY(QFile::copy(QStringLiteral(KORVANE_PROGRAM), program));
-        const QDir libraries(QStringLiteral(KORVANE_LIBRARY_DIR));
-        for (const QString& library : libraries.entryList({ QStringLiteral("*.so*") }, QDir::Files))
-            QVERIFY(QFile::copy(
-                libraries.filePath(library), tree.filePath(QStringLiteral("lib/") + library)));
+        const QString program = copyProgramInto(tree);
+        QVERIFY(!program.isEmpty());
 
         ProgramRunner korvane(program);
         korvane.start();
@@ -128,6 +140,72 @@ private slots:
         QVERIFY(korvane.terminate());
         QCOMPARE(korvane.exitCode(), 0);
         QCOMPARE(writtenWithDefaultPort(), Configuration().toJson(QJsonDocument::Indented));
+    }
+
+    // The shipped files sit beside the program's folder in the build tree and
+    // under share/korvane in a system install; an empty cell means that layout
+    // has no default configuration.
+    void shippedFilesFoundInEitherLayout_data()
+    {
+        QTest::addColumn<QString>("besideValue");
+        QTest::addColumn<QString>("sharedValue");
+        QTest::addColumn<QString>("expectedValue");
+        QTest::addColumn<QString>("expectedRoot");
+        QTest::newRow("build tree") << "beside"
+                                    << ""
+                                    << "beside"
+                                    << "bin/..";
+        QTest::newRow("system install") << ""
+                                        << "shared"
+                                        << "shared"
+                                        << "bin/../share/korvane";
+        QTest::newRow("build tree wins") << "beside"
+                                         << "shared"
+                                         << "beside"
+                                         << "bin/..";
+    }
+
+    void shippedFilesFoundInEitherLayout()
+    {
+        QFETCH(QString, besideValue);
+        QFETCH(QString, sharedValue);
+        QFETCH(QString, expectedValue);
+        QFETCH(QString, expectedRoot);
+        QTemporaryDir tree;
+        const QString program = copyProgramInto(tree);
+        QVERIFY(!program.isEmpty());
+        const QByteArray shipped
+            = readFile(QStringLiteral(KORVANE_LIBRARY_DIR "/../conf/korvane.json"));
+        QVERIFY(shipped.contains("\"input_left\": \"\""));
+        const auto ship = [&](const QString& root, const QString& value) {
+            if (value.isEmpty())
+                return;
+            QByteArray bytes = shipped;
+            bytes.replace("\"input_left\": \"\"", "\"input_left\": \"" + value.toUtf8() + '"');
+            QVERIFY(QDir(tree.path()).mkpath(root + QStringLiteral("/conf")));
+            writeFile(tree.filePath(root + QStringLiteral("/conf/korvane.json")), bytes);
+        };
+        ship(QStringLiteral("."), besideValue);
+        ship(QStringLiteral("share/korvane"), sharedValue);
+
+        ProgramRunner korvane(program);
+        korvane.start();
+        QVERIFY2(korvane.waitForLog(QStringLiteral("Execute application ...")),
+            qPrintable(korvane.log()));
+        QVERIFY2(!korvane.log().contains(QStringLiteral(" ERROR ")), qPrintable(korvane.log()));
+        const QString fontFolder
+            = QDir(tree.filePath(expectedRoot + QStringLiteral("/resources/font"))).absolutePath();
+        QVERIFY2(korvane.log().contains(QStringLiteral("Load font in path ") + fontFolder),
+            qPrintable(korvane.log()));
+        QVERIFY2(korvane.log().contains(QStringLiteral("Load translation files in ")
+                     + tree.filePath(expectedRoot + QStringLiteral("/resources/translations"))),
+            qPrintable(korvane.log()));
+        QVERIFY(korvane.terminate());
+        QCOMPARE(korvane.exitCode(), 0);
+
+        Configuration written;
+        QVERIFY(written.fromJson(readFile(homeFile(QStringLiteral("korvane.json")))));
+        QCOMPARE(written.get_configurationSwitch().inputLeftChannel(), expectedValue);
     }
 
     void endSignalsStillWriteBack_data()

@@ -47,9 +47,13 @@ Gui.PageStackWindow {
         mouseCom.restart();
     }
 
+    // Also logged: what the user was told is part of what happened.
     function showTrayMessage(text) {
-        if (systemTrayIcon.visible)
-            systemTrayIcon.showMessage(Qt.application.displayName, text.arg(Qt.application.displayName));
+        if (!systemTrayIcon.visible)
+            return;
+        var message = text.arg(Qt.application.displayName);
+        console.log("Tray message: " + message);
+        systemTrayIcon.showMessage(Qt.application.displayName, message);
     }
 
     function setPaused(pause) {

@@ -61,6 +61,9 @@ private slots:
         korvane.start();
         QVERIFY2(korvane.waitForLog(QStringLiteral("Execute application ...")),
             qPrintable(korvane.log()));
+        // The very first start says where the program went.
+        QVERIFY2(korvane.waitForLog(QStringLiteral("runs in the tray. Click its icon")),
+            qPrintable(korvane.log()));
         QVERIFY(korvane.terminate());
         QCOMPARE(korvane.exitStatus(), QProcess::NormalExit);
         QCOMPARE(korvane.exitCode(), 0);
@@ -84,8 +87,12 @@ private slots:
         korvane.start();
         QVERIFY2(korvane.waitForLog(QStringLiteral("Execute application ...")),
             qPrintable(korvane.log()));
+        // The link's first start, which a first-start message would follow.
+        QVERIFY2(korvane.waitForLog(QStringLiteral(" serial port ")), qPrintable(korvane.log()));
         QVERIFY(korvane.terminate());
         QCOMPARE(korvane.exitCode(), 0);
+        QVERIFY2(
+            !korvane.log().contains(QStringLiteral("runs in the tray")), qPrintable(korvane.log()));
 
         Configuration written;
         QVERIFY(written.fromJson(readFile(homeFile(QStringLiteral("korvane.json")))));

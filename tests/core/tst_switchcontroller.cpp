@@ -3,14 +3,10 @@
 #include "core/mousecom.h"
 #include "core/switchcontroller.h"
 #include "datamodel/configurationswitch.h"
+#include "pty.h"
 
 #include <QSignalSpy>
 #include <QtTest>
-
-#include <fcntl.h>
-#include <pty.h>
-#include <termios.h>
-#include <unistd.h>
 
 using korvane::core::MouseCom;
 using korvane::core::SwitchController;
@@ -19,44 +15,6 @@ using korvane::datamodel::ConfigurationSwitch;
 namespace {
 
 const QString cstGonePort = QStringLiteral("/dev/korvane-no-such-port");
-
-// The device end of a pseudo-terminal; the link opens the other end by name.
-class Device {
-public:
-    Device()
-    {
-        char name[128] = {};
-        if (::openpty(&m_master, &m_slave, name, nullptr, nullptr) != 0)
-            return;
-        m_name = QString::fromLocal8Bit(name);
-        termios raw {};
-        ::tcgetattr(m_slave, &raw);
-        ::cfmakeraw(&raw);
-        ::tcsetattr(m_slave, TCSANOW, &raw);
-    }
-    ~Device() { unplug(); }
-    Device(const Device&) = delete;
-    Device& operator=(const Device&) = delete;
-
-    QString name() const { return m_name; }
-    bool send(const QByteArray& bytes) const
-    {
-        return ::write(m_master, bytes.constData(), bytes.size()) == bytes.size();
-    }
-    void unplug()
-    {
-        for (int* fd : { &m_master, &m_slave }) {
-            if (*fd >= 0)
-                ::close(*fd);
-            *fd = -1;
-        }
-    }
-
-private:
-    int m_master = -1;
-    int m_slave = -1;
-    QString m_name;
-};
 
 } // namespace
 
@@ -78,7 +36,7 @@ private slots:
 private:
     void step(const QString& step);
 
-    std::unique_ptr<Device> m_device;
+    std::unique_ptr<Pty> m_device;
     std::unique_ptr<ConfigurationSwitch> m_configuration;
     std::unique_ptr<MouseCom> m_link;
     std::unique_ptr<SwitchController> m_controller;
@@ -86,7 +44,7 @@ private:
 
 void TstSwitchController::init()
 {
-    m_device = std::make_unique<Device>();
+    m_device = std::make_unique<Pty>();
     QVERIFY(!m_device->name().isEmpty());
     m_configuration = std::make_unique<ConfigurationSwitch>();
     m_configuration->set_serialName(m_device->name());
@@ -127,7 +85,7 @@ void TstSwitchController::step(const QString& step)
     } else if (step == QLatin1String("cancel")) {
         m_controller->cancelLearning();
     } else if (step == QLatin1String("unplug")) {
-        m_device->unplug();
+        m_device->close();
         QTRY_VERIFY(m_link->reconnecting());
     } else if (step == QLatin1String("lines")) {
         m_configuration->set_inputLeftChannel(QStringLiteral("L"));
@@ -144,7 +102,7 @@ void TstSwitchController::step(const QString& step)
         m_controller->learn(argument.toInt());
     } else if (step.startsWith(QLatin1String("line:"))) {
         QSignalSpy lines(m_link.get(), &MouseCom::lineReceived);
-        QVERIFY(m_device->send(
+        QVERIFY(m_device->write(
             QString(argument).replace(QLatin1Char('~'), QLatin1Char(' ')).toUtf8() + "\n"));
         QVERIFY(lines.wait(5000));
     } else {
@@ -308,7 +266,7 @@ void TstSwitchController::deviceLostAndBack()
     QCOMPARE(m_controller->state(), SwitchController::DeviceLost);
     QVERIFY(m_controller->statusDetail().contains(m_device->name()));
     // A new device on another port is taken at once, and runs.
-    Device other;
+    Pty other;
     QVERIFY(m_controller->choosePort(other.name()));
     QCOMPARE(m_controller->state(), SwitchController::Running);
     QCOMPARE(m_link->portName(), other.name());

@@ -28,6 +28,12 @@ Item {
 
     signal enableChanged()
 
+    // A control's name for a screen reader: the same tile or button exists in
+    // both channels, so the name says whose it is ("Left Channel: right click").
+    function accessibleName(what) {
+        return qsTr("%1: %2").arg(root.title).arg(what)
+    }
+
     function refresh() {
         // Checking tiles from code is not a user toggle: it writes nothing.
         if (!root.configuration)
@@ -117,7 +123,12 @@ Item {
             focusPolicy: Qt.StrongFocus
             Accessible.name: root.title
 
-            onToggled: {
+            // Whatever flipped it (a click, Space, a screen reader's toggle
+            // action) is what the channel does from now on: the section
+            // follows the switch, not only the signals a click sends.
+            onCheckedChanged: {
+                if (!root.configuration || root.configuration.enabled === checked)
+                    return
                 root.configuration.enabled = checked
                 root.enableChanged()
             }
@@ -129,12 +140,25 @@ Item {
                 toggle()
                 toggled()
             }
+
+            FocusRing {
+            }
+
+            // The knob's outline keeps an unchecked switch visible on the card.
+            Rectangle {
+                parent: enableSwitch.indicator ? enableSwitch.indicator.handle : null
+                anchors.fill: parent
+                radius: width / 2
+                color: "transparent"
+                border.width: 1
+                border.color: Colors.scheme(enableSwitch.Material.theme === Material.Dark).boundary
+            }
         }
 
         RowLayout {
             Layout.fillWidth: true
 
-            SwitchIcon {
+            ChoiceIcon {
                 id: mouseModeSwitch
 
                 objectName: "mouseModeSwitch"
@@ -143,6 +167,7 @@ Item {
                 overlayColor: root.iconColor
                 minimumWidth: 150
                 buttonGroup: group1
+                Accessible.name: root.accessibleName(qsTr("mouse"))
                 Layout.alignment: Qt.AlignTop
                 Layout.preferredWidth: root.modeTileWidth
 
@@ -155,7 +180,7 @@ Item {
                 RowLayout {
                     Layout.fillWidth: true
 
-                    SwitchIcon {
+                    ChoiceIcon {
                         id: leftButton
 
                         objectName: "leftButton"
@@ -164,11 +189,12 @@ Item {
                         overlayColor: root.iconColor
                         minimumWidth: 150
                         buttonGroup: group2
+                Accessible.name: root.accessibleName(qsTr("left click"))
 
                         onToogled: if (checked) root.chooseClick(ClickType.LEFT)
                     }
 
-                    SwitchIcon {
+                    ChoiceIcon {
                         id: rightButton
 
                         objectName: "rightButton"
@@ -177,11 +203,12 @@ Item {
                         overlayColor: root.iconColor
                         minimumWidth: 150
                         buttonGroup: group2
+                Accessible.name: root.accessibleName(qsTr("right click"))
 
                         onToogled: if (checked) root.chooseClick(ClickType.RIGHT)
                     }
 
-                    SwitchIcon {
+                    ChoiceIcon {
                         id: middleButton
 
                         objectName: "middleButton"
@@ -190,6 +217,7 @@ Item {
                         overlayColor: root.iconColor
                         minimumWidth: 150
                         buttonGroup: group2
+                Accessible.name: root.accessibleName(qsTr("middle click"))
 
                         onToogled: if (checked) root.chooseClick(ClickType.MIDDLE)
                     }
@@ -199,7 +227,7 @@ Item {
                     Layout.fillWidth: true
 
                     // Shown: the injector now sends a real double click.
-                    SwitchIcon {
+                    ChoiceIcon {
                         id: doubleButton
 
                         objectName: "doubleButton"
@@ -208,11 +236,12 @@ Item {
                         overlayColor: root.iconColor
                         minimumWidth: 150
                         buttonGroup: group2
+                Accessible.name: root.accessibleName(qsTr("double click"))
 
                         onToogled: if (checked) root.chooseClick(ClickType.DOUBLE)
                     }
 
-                    SwitchIcon {
+                    ChoiceIcon {
                         id: scrollUpButton
 
                         objectName: "scrollUpButton"
@@ -221,11 +250,12 @@ Item {
                         overlayColor: root.iconColor
                         minimumWidth: 150
                         buttonGroup: group2
+                Accessible.name: root.accessibleName(qsTr("scroll up"))
 
                         onToogled: if (checked) root.chooseClick(ClickType.SCROLLUP)
                     }
 
-                    SwitchIcon {
+                    ChoiceIcon {
                         id: scrollDownButton
 
                         objectName: "scrollDownButton"
@@ -234,6 +264,7 @@ Item {
                         overlayColor: root.iconColor
                         minimumWidth: 150
                         buttonGroup: group2
+                Accessible.name: root.accessibleName(qsTr("scroll down"))
 
                         onToogled: if (checked) root.chooseClick(ClickType.SCROLLDOWN)
                     }
@@ -244,7 +275,7 @@ Item {
         RowLayout {
             Layout.fillWidth: true
 
-            SwitchIcon {
+            ChoiceIcon {
                 id: keyboardModeSwitch
 
                 objectName: "keyboardModeSwitch"
@@ -253,6 +284,7 @@ Item {
                 overlayColor: root.iconColor
                 minimumWidth: 150
                 buttonGroup: group1
+                Accessible.name: root.accessibleName(qsTr("keyboard"))
                 Layout.preferredWidth: root.modeTileWidth
 
                 onToogled: if (checked) root.configuration.mode = Mode.KEYBOARD
@@ -280,12 +312,15 @@ Item {
                     font.capitalization: Font.MixedCase
                     Layout.fillWidth: true
                     focusPolicy: Qt.StrongFocus
-                    Accessible.name: qsTr("Key") + " " + text
+                    Accessible.name: root.accessibleName(qsTr("Key") + " " + text)
                     Accessible.description: qsTr("Press any key ...")
 
                     onClicked: keyOverlay.open()
                     Keys.onReturnPressed: clicked()
                     Keys.onEnterPressed: clicked()
+
+                    FocusRing {
+                    }
                 }
 
                 Item {

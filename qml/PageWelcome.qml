@@ -31,7 +31,14 @@ StackPage {
     // button has its line.
     readonly property bool ready: root.controller ? root.controller.status === SwitchController.StatusRunning
                                                   : false
-    readonly property color statusColor: root.ready ? (window.isDark ? "lightgreen" : "green") : "orange"
+    readonly property var colors: Colors.scheme(window.isDark)
+    readonly property color statusColor: {
+        if (root.ready)
+            return root.colors.running
+        if (root.paused)
+            return root.colors.paused
+        return root.waiting ? root.colors.waiting : root.colors.setUp
+    }
     // The channel (0 left, 1 right) that the next line from the device is
     // learned for, or -1.
     readonly property int learningChannel: root.controller ? root.controller.learningChannel : -1
@@ -272,6 +279,10 @@ StackPage {
                                 editable: true
                                 focusPolicy: Qt.StrongFocus
                                 Accessible.name: qsTr("Port")
+                                // The box shows what is typed; a screen reader also
+                                // hears which port the link listens on.
+                                Accessible.description: root.controller && root.controller.port !== ""
+                                                        ? qsTr("In use: %1").arg(root.controller.port) : ""
 
                                 model: root.ports
 
@@ -279,6 +290,11 @@ StackPage {
                                 onModelChanged: showConfiguredPort()
                                 onActivated: root.changePort(textAt(index))
                                 onAccepted: root.changePort(editText)
+
+                                background: FieldUnderline {
+                                    implicitHeight: comCombobox.Material.buttonHeight
+                                    lineY: comCombobox.topInset + comCombobox.baselineOffset
+                                }
 
                                 Connections {
                                     target: root.controller
@@ -323,7 +339,7 @@ StackPage {
                                 return "qrc:/images/alert/warning.svg"
                             }
                             overlayColor: textColor
-                            textColor: root.learningChannel >= 0 ? root.Material.accent : root.statusColor
+                            textColor: root.learningChannel >= 0 ? root.colors.learning : root.statusColor
                         }
 
                         DialogLabel {
@@ -362,6 +378,10 @@ StackPage {
                                 Accessible.name: leftInputLabel.text
 
                                 onEditingFinished: root.setInput(0, text)
+
+                                background: FieldUnderline {
+                                    lineY: control.height - control.bottomPadding + 7
+                                }
                             }
 
                             Button {
@@ -371,12 +391,17 @@ StackPage {
                                 text: qsTr("Learn")
                                 highlighted: root.learningChannel === 0
                                 focusPolicy: Qt.StrongFocus
-                                Accessible.name: text + " " + leftInputLabel.text
+                                // White on the armed colour, in either theme.
+                                Material.accent: root.colors.armed
+                                Accessible.name: qsTr("Learn what the left button sends")
                                 Accessible.description: qsTr("Press the left button of the device…")
 
                                 onClicked: root.toggleLearning(0)
                                 Keys.onReturnPressed: clicked()
                                 Keys.onEnterPressed: clicked()
+
+                                FocusRing {
+                                }
                             }
 
                             DialogLabel {
@@ -395,6 +420,10 @@ StackPage {
                                 Accessible.name: rightInputLabel.text
 
                                 onEditingFinished: root.setInput(1, text)
+
+                                background: FieldUnderline {
+                                    lineY: control.height - control.bottomPadding + 7
+                                }
                             }
 
                             Button {
@@ -404,12 +433,17 @@ StackPage {
                                 text: qsTr("Learn")
                                 highlighted: root.learningChannel === 1
                                 focusPolicy: Qt.StrongFocus
-                                Accessible.name: text + " " + rightInputLabel.text
+                                // White on the armed colour, in either theme.
+                                Material.accent: root.colors.armed
+                                Accessible.name: qsTr("Learn what the right button sends")
                                 Accessible.description: qsTr("Press the right button of the device…")
 
                                 onClicked: root.toggleLearning(1)
                                 Keys.onReturnPressed: clicked()
                                 Keys.onEnterPressed: clicked()
+
+                                FocusRing {
+                                }
                             }
                         }
 
@@ -424,7 +458,7 @@ StackPage {
                             text: qsTr("Both buttons send the same line: one press acts on both channels. Learn the line of one of them again.")
                             image: "qrc:/images/alert/warning.svg"
                             overlayColor: textColor
-                            textColor: "orange"
+                            textColor: root.colors.warning
                             Accessible.role: Accessible.AlertMessage
                             Accessible.name: text
                         }

@@ -18,8 +18,9 @@ Gui.PageStackWindow {
     id: window
 
     property string iconColor: Material.iconColor
-    property color backgroundColor: Material.theme === Material.Dark ? "#56595d" : "white"
     readonly property bool isDark: Material.theme === Material.Dark
+    readonly property var colors: Gui.Colors.scheme(isDark)
+    property color backgroundColor: colors.card
     property bool __pressed: false
     property bool __initialized: false
     property int __last_visibility: Window.Maximized
@@ -163,6 +164,8 @@ Gui.PageStackWindow {
 
     title: Qt.application.displayName
     visible: true
+    Material.primary: colors.primary
+    Material.accent: colors.accent
     width: 860
     height: 780
     appBar.maxActionCount: 10
@@ -376,7 +379,7 @@ Gui.PageStackWindow {
 
             anchors.fill: warningImage
             source: warningImage
-            color: "orange"
+            color: window.colors.warning
         }
 
         Gui.TitleLabel {
@@ -421,6 +424,9 @@ Gui.PageStackWindow {
             Keys.onReturnPressed: errorPlaceholder.close()
             Keys.onEnterPressed: errorPlaceholder.close()
             onClicked: errorPlaceholder.close()
+
+            Gui.FocusRing {
+            }
         }
     }
 
@@ -462,6 +468,9 @@ Gui.PageStackWindow {
                 DialogButtonBox.buttonRole: DialogButtonBox.RejectRole
                 Keys.onReturnPressed: clicked()
                 Keys.onEnterPressed: clicked()
+
+                Gui.FocusRing {
+                }
             }
             Button {
                 objectName: "exitConfirm"
@@ -472,6 +481,9 @@ Gui.PageStackWindow {
                 DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole
                 Keys.onReturnPressed: clicked()
                 Keys.onEnterPressed: clicked()
+
+                Gui.FocusRing {
+                }
             }
         }
     }

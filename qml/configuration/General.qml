@@ -146,13 +146,16 @@ Flickable {
                             text: qsTr("Light")
                             checked: configuration.isLight()
                             focusPolicy: Qt.StrongFocus
-                            Accessible.name: text
+                            Accessible.name: qsTr("%1: %2").arg(qsTr("Theme")).arg(text)
 
                             // Either direction reports: the group unchecks the old
                             // button first, so the chosen theme is written last.
                             onCheckedChanged: flickableGeneral.applyTheme(false)
                             Keys.onReturnPressed: checked = true
                             Keys.onEnterPressed: checked = true
+
+                            FocusRing {
+                            }
                         }
 
                         RadioButton {
@@ -162,11 +165,14 @@ Flickable {
                             text: qsTr("Dark")
                             checked: configuration.isDark()
                             focusPolicy: Qt.StrongFocus
-                            Accessible.name: text
+                            Accessible.name: qsTr("%1: %2").arg(qsTr("Theme")).arg(text)
 
                             onCheckedChanged: flickableGeneral.applyTheme(true)
                             Keys.onReturnPressed: checked = true
                             Keys.onEnterPressed: checked = true
+
+                            FocusRing {
+                            }
                         }
                     }
                 }
@@ -201,6 +207,9 @@ Flickable {
                             var code = getCurrentCode()
                             appInterface.language = code
                             configuration.language = code
+                        }
+
+                        FocusRing {
                         }
                     }
                 }
@@ -280,6 +289,9 @@ Flickable {
                                 event.accepted = false
                             }
                         }
+
+                        FocusRing {
+                        }
                     }
 
                     Button {
@@ -300,6 +312,9 @@ Flickable {
                         onClicked: appInterface.restart()
                         Keys.onReturnPressed: clicked()
                         Keys.onEnterPressed: clicked()
+
+                        FocusRing {
+                        }
                     }
                 }
             }

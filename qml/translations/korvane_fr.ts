@@ -26,6 +26,10 @@
 <context>
     <name>ChannelItem</name>
     <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
         <source>Double</source>
         <translation>Double</translation>
     </message>
@@ -77,6 +81,38 @@
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>double click</source>
+        <translation>double clic</translation>
+    </message>
+    <message>
+        <source>keyboard</source>
+        <translation>clavier</translation>
+    </message>
+    <message>
+        <source>left click</source>
+        <translation>clic gauche</translation>
+    </message>
+    <message>
+        <source>middle click</source>
+        <translation>clic du milieu</translation>
+    </message>
+    <message>
+        <source>mouse</source>
+        <translation>souris</translation>
+    </message>
+    <message>
+        <source>right click</source>
+        <translation>clic droit</translation>
+    </message>
+    <message>
+        <source>scroll down</source>
+        <translation>défilement vers le bas</translation>
+    </message>
+    <message>
+        <source>scroll up</source>
+        <translation>défilement vers le haut</translation>
+    </message>
 </context>
 <context>
     <name>ColorComboBox</name>
@@ -109,6 +145,10 @@
 </context>
 <context>
     <name>General</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
     <message>
         <source>Dark</source>
         <translation>Sombre</translation>
@@ -470,8 +510,20 @@
         <translation>Général</translation>
     </message>
     <message>
+        <source>In use: %1</source>
+        <translation>En service : %1</translation>
+    </message>
+    <message>
         <source>Learn</source>
         <translation>Apprendre</translation>
+    </message>
+    <message>
+        <source>Learn what the left button sends</source>
+        <translation>Apprendre ce qu'envoie le bouton gauche</translation>
+    </message>
+    <message>
+        <source>Learn what the right button sends</source>
+        <translation>Apprendre ce qu'envoie le bouton droit</translation>
     </message>
     <message>
         <source>Left Channel</source>

@@ -246,6 +246,67 @@ Item {
             verify(!tile(hidden, "enableSwitch").visible)
         }
 
+        // Each name makes sense heard alone: both channels have the same tiles.
+        function test_accessible_names_data() {
+            return [
+                { tag: "switch", name: "enableSwitch", text: "Left Channel" },
+                { tag: "mouse", name: "mouseModeSwitch", text: "Left Channel: mouse" },
+                { tag: "keyboard", name: "keyboardModeSwitch", text: "Left Channel: keyboard" },
+                { tag: "left", name: "leftButton", text: "Left Channel: left click" },
+                { tag: "right", name: "rightButton", text: "Left Channel: right click" },
+                { tag: "middle", name: "middleButton", text: "Left Channel: middle click" },
+                { tag: "double", name: "doubleButton", text: "Left Channel: double click" },
+                { tag: "up", name: "scrollUpButton", text: "Left Channel: scroll up" },
+                { tag: "down", name: "scrollDownButton", text: "Left Channel: scroll down" },
+                { tag: "key", name: "keyName", text: "Left Channel: Key F5" }
+            ]
+        }
+
+        function test_accessible_names(data) {
+            store(Mode.KEYBOARD, ClickType.RIGHT, Qt.Key_F5, 0)
+            var item = make({})
+            var control = tile(item, data.name)
+            // The role comes from the control's type once a screen reader
+            // listens; the screen reader test reads it.
+            compare(control.Accessible.name, data.text)
+            var other = make({ "title": "Right Channel", "configuration": configurationRightChannel })
+            verify(tile(other, data.name).Accessible.name !== control.Accessible.name,
+                   "the other channel's control has another name")
+        }
+
+        // What assistive software drives is what the channel section keeps:
+        // `toggle()` is what a toggle action without a handler runs; the
+        // Accessible signals are the actions the tiles answer themselves.
+        function test_accessibility_actions_data() {
+            return [
+                { tag: "switch toggled on", name: "enableSwitch", act: "toggle", field: "enabled", value: true },
+                { tag: "switch toggled off", name: "enableSwitch", act: "toggle", enabled: true, field: "enabled", value: false },
+                { tag: "right tile, toggle action", name: "rightButton", act: "toggleAction", field: "clickType", value: ClickType.RIGHT },
+                { tag: "middle tile, press action", name: "middleButton", act: "pressAction", field: "clickType", value: ClickType.MIDDLE },
+                { tag: "keyboard tile, press action", name: "keyboardModeSwitch", act: "pressAction", field: "mode", value: Mode.KEYBOARD },
+                { tag: "checked tile stays chosen", name: "leftButton", act: "toggleAction", field: "clickType", value: ClickType.LEFT, checked: true },
+                { tag: "checked mode stays chosen", name: "mouseModeSwitch", act: "pressAction", field: "mode", value: Mode.MOUSE, checked: true }
+            ]
+        }
+
+        function test_accessibility_actions(data) {
+            store(Mode.MOUSE, ClickType.LEFT, Qt.Key_Space, 0)
+            configurationLeftChannel.enabled = data.enabled === true
+            var item = make({})
+            var control = tile(item, data.name)
+            if (data.act === "toggle")
+                control.toggle()
+            else
+                control.Accessible[data.act]()
+            compare(Number(configurationLeftChannel[data.field]), Number(data.value))
+            if (data.field === "enabled")
+                compare(control.checked, data.value, "what is shown is what is kept")
+            else
+                verify(control.checked, "the chosen tile is checked")
+            if (data.checked)
+                compare(modeSpy.count + clickSpy.count, 0, "choosing the chosen tile writes nothing")
+        }
+
         function test_keyboard_only_use() {
             store(Mode.MOUSE, ClickType.LEFT, Qt.Key_Space, 0)
             var item = make({})

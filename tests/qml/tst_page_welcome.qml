@@ -274,20 +274,20 @@ Item {
             compare(child(page, "comCombobox").count, 0)
             var status = child(page, "statusLabel")
             compare(status.text, "Waiting for the device")
-            verify(Qt.colorEqual(status.textColor, "orange"))
+            verify(Qt.colorEqual(status.textColor, Colors.light.waiting))
         }
 
         // One word per state, the same in the page and in the app bar; green
         // only when a press acts.
         function test_status_data() {
             return [
-                { tag: "running, light", state: "running", line: "L", dark: false, colour: "green", text: "Running" },
-                { tag: "running, dark", state: "running", line: "L", dark: true, colour: "lightgreen", text: "Running" },
-                { tag: "nothing learned", state: "running", line: "", dark: false, colour: "orange", text: "Set up the buttons" },
-                { tag: "learned but disabled", state: "running", line: "L", disabled: true, dark: false, colour: "orange", text: "Set up the buttons" },
-                { tag: "paused, light", state: "paused", line: "L", dark: false, colour: "orange", text: "Paused" },
-                { tag: "paused, dark", state: "paused", line: "L", dark: true, colour: "orange", text: "Paused" },
-                { tag: "waiting", state: "waiting", line: "L", dark: false, colour: "orange", text: "Waiting for the device" },
+                { tag: "running, light", state: "running", line: "L", dark: false, colour: Colors.light.running, text: "Running" },
+                { tag: "running, dark", state: "running", line: "L", dark: true, colour: Colors.dark.running, text: "Running" },
+                { tag: "nothing learned", state: "running", line: "", dark: false, colour: Colors.light.setUp, text: "Set up the buttons" },
+                { tag: "learned but disabled", state: "running", line: "L", disabled: true, dark: false, colour: Colors.light.setUp, text: "Set up the buttons" },
+                { tag: "paused, light", state: "paused", line: "L", dark: false, colour: Colors.light.paused, text: "Paused" },
+                { tag: "paused, dark", state: "paused", line: "L", dark: true, colour: Colors.dark.paused, text: "Paused" },
+                { tag: "waiting", state: "waiting", line: "L", dark: false, colour: Colors.light.waiting, text: "Waiting for the device" },
             ]
         }
 
@@ -607,7 +607,7 @@ Item {
             controller.choosePort("/dev/ttyUSB3")
             compare(status.text, "Waiting for the device")
             verify(child(page, "statusDetail").text.indexOf("/dev/ttyUSB3") >= 0)
-            verify(Qt.colorEqual(status.textColor, "orange"), status.textColor)
+            verify(Qt.colorEqual(status.textColor, Colors.scheme(data.dark).waiting), status.textColor)
             compare(status.image.toString(), "qrc:/images/alert/warning.svg")
             // Found again: running.
             link.started = true

@@ -19,6 +19,8 @@ ToolBar {
     readonly property var overflowActions: shownActions.slice(Math.max(0, effectiveMaxActionCount))
     readonly property var leftAction: page && page.leftAction && page.leftAction.visible !== false
                                       ? page.leftAction : null
+    // Text, pictures and focus marks on the bar's own colour.
+    readonly property color textColor: Colors.scheme(Material.theme === Material.Dark).onPrimary
 
     signal backRequested()
 
@@ -37,7 +39,7 @@ ToolBar {
         return action.toolTip ? action.toolTip : action.text;
     }
 
-    Material.foreground: "white"
+    Material.foreground: textColor
 
     RowLayout {
         anchors.fill: parent
@@ -62,6 +64,11 @@ ToolBar {
                     root.backRequested();
                 else if (root.leftAction)
                     root.leftAction.trigger(leftButton);
+            }
+
+            FocusRing {
+                gap: 0
+                ringColor: root.textColor
             }
         }
 
@@ -104,6 +111,11 @@ ToolBar {
                 Accessible.name: root.actionTip(modelData)
                 ToolTip.visible: (hovered || visualFocus) && ToolTip.text !== ""
                 ToolTip.text: root.actionTip(modelData)
+
+                FocusRing {
+                    gap: 0
+                    ringColor: root.textColor
+                }
             }
         }
 
@@ -121,6 +133,11 @@ ToolBar {
             ToolTip.text: text
 
             onClicked: overflowMenu.open()
+
+            FocusRing {
+                gap: 0
+                ringColor: root.textColor
+            }
 
             Menu {
                 id: overflowMenu

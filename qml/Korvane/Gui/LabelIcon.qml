@@ -41,6 +41,8 @@ Item {
             color: root.textColor
             font.pixelSize: root.pixelSize
             wrapMode: Text.WordWrap
+            // The line itself carries the text; read once, not twice.
+            Accessible.ignored: true
         }
     }
 }

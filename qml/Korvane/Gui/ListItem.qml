@@ -20,6 +20,6 @@ ItemDelegate {
                                           root.Material.accentColor.b, 0.18)
                                 : (root.down || root.hovered ? root.Material.rippleColor : "transparent")
         border.width: root.visualFocus ? 2 : 0
-        border.color: root.Material.accentColor
+        border.color: Colors.scheme(root.Material.theme === Material.Dark).focus
     }
 }

@@ -121,7 +121,7 @@ Drawer {
                                 implicitHeight: 48
                                 color: parent.down || parent.hovered ? root.Material.rippleColor : "transparent"
                                 border.width: parent.visualFocus ? 2 : 0
-                                border.color: root.Material.accentColor
+                                border.color: Colors.scheme(root.Material.theme === Material.Dark).focus
                             }
                         }
                     }

@@ -7,6 +7,6 @@ Label {
     id: root
 
     font.pixelSize: 16
-    color: Material.secondaryTextColor
+    color: Colors.scheme(Material.theme === Material.Dark).secondaryText
     elide: Text.ElideRight
 }

@@ -1,0 +1,56 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Controls.Material 2.15
+import QtQuick.Templates 2.15 as T
+import QtQuick.Layouts 1.15
+
+// A tile with a picture and a text, one choice of a `buttonGroup`: choosing
+// it again keeps it chosen. It looks like a SwitchIcon and is a radio button
+// for a screen reader (a control's role comes from its type, not from
+// Accessible.role, once assistive software is listening).
+// `toogled` reports the user's choices only (mouse, Space, Enter, the
+// accessibility actions); writing `checked` from the scene never emits it.
+T.RadioButton {
+    id: root
+
+    property url image
+    property color overlayColor: Material.foreground
+    property real minimumWidth: 120
+    property ButtonGroup buttonGroup: null
+    readonly property bool exclusive: true
+
+    signal toogled()
+
+    function toggleByUser() {
+        if (!enabled || checked)
+            return;
+        checked = true;
+        toogled();
+    }
+
+    implicitWidth: Math.max(minimumWidth, implicitContentWidth + leftPadding + rightPadding)
+    implicitHeight: Math.max(64, implicitContentHeight + topPadding + bottomPadding)
+    Layout.minimumWidth: minimumWidth
+    padding: 10
+    // The group decides, not the neighbours in the layout.
+    autoExclusive: false
+    focusPolicy: Qt.StrongFocus
+    hoverEnabled: true
+    ButtonGroup.group: buttonGroup
+    Accessible.name: text
+
+    onToggled: root.toogled()
+    Keys.onReturnPressed: root.toggleByUser()
+    Keys.onEnterPressed: root.toggleByUser()
+    // A screen reader's or a switch program's actions do what Space does; the
+    // default ones would check the tile without telling anyone.
+    Accessible.onPressAction: root.toggleByUser()
+    Accessible.onToggleAction: root.toggleByUser()
+
+    background: IconTileBackground {
+    }
+
+    contentItem: IconTileContent {
+        exclusive: true
+    }
+}

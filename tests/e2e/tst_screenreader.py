@@ -1,0 +1,198 @@
+#!/usr/bin/python3
+"""What a screen reader reads of the real window, and what its actions do.
+
+Runs the program on the private display of the sandbox with its tray host,
+on its own accessibility bus (start it under dbus-run-session), and reads the
+window
+through AT-SPI as Orca does: the names, roles and states of the controls.
+Then it drives the channel controls through their accessibility actions and
+checks, in the configuration the program writes back on exit, that what the
+screen reader changed is what is kept.
+
+Usage: tst_screenreader.py <program> [--dump]
+"""
+import json
+import os
+import signal
+import subprocess
+import sys
+import time
+
+TIMEOUT = 30.0
+
+
+def fail(message):
+    print("FAIL: " + message, flush=True)
+    sys.exit(1)
+
+
+def wait_until(what, check, timeout=TIMEOUT, fail_now=True):
+    """Polls `check` until it returns something true; fails with `what`."""
+    end = time.monotonic() + timeout
+    while time.monotonic() < end:
+        value = check()
+        if value:
+            return value
+        time.sleep(0.05)
+    if fail_now:
+        fail("timed out waiting for " + what)
+    return None
+
+
+def bus_name_owned(name):
+    reply = subprocess.run(
+        ["dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus",
+         "/org/freedesktop/DBus", "org.freedesktop.DBus.NameHasOwner", "string:" + name],
+        capture_output=True, text=True)
+    return reply.returncode == 0 and "boolean true" in reply.stdout
+
+
+def home_file(name):
+    return os.path.join(os.environ["HOME"], ".korvane", name)
+
+
+def write_configuration(port):
+    os.makedirs(home_file(""), exist_ok=True)
+    document = {"configuration": {
+        "application": {"theme": "LIGHT", "runStartup": False},
+        "switch": {"serial_name": port, "input_left": "L", "input_right": "R",
+                   "left_channel": {"enabled": False, "mode": "MOUSE", "click_type": "LEFT",
+                                    "key": 65, "modifier": 0, "native": "0"},
+                   "right_channel": {"enabled": True, "mode": "KEYBOARD", "click_type": "LEFT",
+                                     "key": 32, "modifier": 0, "native": "0"}}}}
+    with open(home_file("korvane.json"), "w", encoding="utf-8") as out:
+        json.dump(document, out)
+
+
+def main():
+    if len(sys.argv) < 2:
+        print(__doc__)
+        return 2
+    program = sys.argv[1]
+    dump = "--dump" in sys.argv
+    if "DBUS_SESSION_BUS_ADDRESS" not in os.environ or "DISPLAY" not in os.environ:
+        fail("run me in the sandbox with a tray host, under dbus-run-session")
+    if not os.environ["HOME"].startswith(os.environ.get("KORVANE_TEST_ROOT", "/nonexistent")):
+        fail("run me in the sandbox: I write the configuration in HOME")
+
+    launcher = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    processes = [launcher]
+    try:
+        wait_until("the accessibility bus", lambda: bus_name_owned("org.a11y.Bus"))
+        # Imported only now: it connects to the accessibility bus on import.
+        import pyatspi
+
+        write_configuration("/dev/korvane-screenreader-absent")
+        env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+        app_process = subprocess.Popen([program], env=env, stdout=subprocess.PIPE,
+                                       stderr=subprocess.STDOUT, text=True)
+        processes.append(app_process)
+
+        def find_app():
+            desktop = pyatspi.Registry.getDesktop(0)
+            for i in range(desktop.childCount):
+                app = desktop.getChildAtIndex(i)
+                if app is not None and app.name.lower().startswith("korvane"):
+                    return app
+            return None
+
+        app = wait_until("the program on the accessibility bus", find_app)
+        # It starts in the tray; a second start brings its window forward.
+        subprocess.run([program], env=env, stdout=subprocess.DEVNULL,
+                       stderr=subprocess.DEVNULL, timeout=TIMEOUT)
+
+        def walk(node, depth=0, out=None):
+            out = [] if out is None else out
+            if node is None:
+                return out
+            out.append((depth, node))
+            for i in range(node.childCount):
+                walk(node.getChildAtIndex(i), depth + 1, out)
+            return out
+
+        def find(name, role=None):
+            for _, node in walk(app):
+                if node.name == name and (role is None or node.getRoleName() == role):
+                    return node
+            return None
+
+        def states(node):
+            return set(pyatspi.stateToString(s) for s in node.getState().getStates())
+
+        def dump_tree():
+            for depth, node in walk(app):
+                text = ""
+                if node.getRoleName() in ("text", "label", "status bar"):
+                    try:
+                        t = node.queryText()
+                        text = " text=" + repr(t.getText(0, t.characterCount))
+                    except NotImplementedError:
+                        pass
+                actions = []
+                try:
+                    a = node.queryAction()
+                    actions = [a.getName(i) for i in range(a.nActions)]
+                except NotImplementedError:
+                    pass
+                print("%s%s %r desc=%r states=%s actions=%s%s" % (
+                    "  " * depth, node.getRoleName(), node.name, node.description,
+                    sorted(states(node) & {"checked", "focusable", "showing", "editable"}),
+                    actions, text), flush=True)
+
+        if not wait_until("the channel switch", lambda: find("Left Channel"), fail_now=False):
+            dump_tree()
+            fail("the left channel's switch is named Left Channel")
+        if dump:
+            dump_tree()
+
+        # Names that make sense alone, with their roles and states.
+        tile = find("Left Channel: right click")
+        if tile is None or tile.getRoleName() != "radio button":
+            fail("the right click tile of the left channel is a radio button")
+        if "checked" in states(tile):
+            fail("the right click tile starts unchecked")
+        chosen = find("Left Channel: left click")
+        if chosen is None or "checked" not in states(chosen):
+            fail("the chosen click tile exposes checked")
+        port = find("Port", "combo box")
+        if port is None:
+            fail("the port box is named Port")
+        status = [n for _, n in walk(app) if n.name.startswith("Waiting for the device")]
+        if not status:
+            fail("the status line's text is exposed")
+
+        # Actions: what they change is what the channel keeps.
+        switch = find("Left Channel")
+        if "checked" in states(switch):
+            fail("the left channel starts switched off")
+        switch.queryAction().doAction(0)
+        wait_until("the switch to show checked", lambda: "checked" in states(switch))
+        action = tile.queryAction()
+        names = [action.getName(i) for i in range(action.nActions)]
+        action.doAction(names.index("Toggle") if "Toggle" in names else 0)
+        wait_until("the tile to show checked", lambda: "checked" in states(tile))
+        wait_until("the other tile to show unchecked", lambda: "checked" not in states(chosen))
+
+        app_process.send_signal(signal.SIGTERM)
+        app_process.wait(TIMEOUT)
+        with open(home_file("korvane.json"), encoding="utf-8") as saved:
+            left = json.load(saved)["configuration"]["switch"]["left_channel"]
+        if left.get("enabled") is not True:
+            fail("the switched-on channel is saved enabled: %r" % left)
+        if left.get("click_type") != "RIGHT" or left.get("mode") != "MOUSE":
+            fail("the chosen tile is saved: %r" % left)
+        print("PASS", flush=True)
+        return 0
+    finally:
+        for process in reversed(processes):
+            if process.poll() is None:
+                process.terminate()
+                try:
+                    process.wait(10)
+                except subprocess.TimeoutExpired:
+                    process.kill()
+
+
+if __name__ == "__main__":
+    sys.exit(main())

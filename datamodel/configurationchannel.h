@@ -24,8 +24,18 @@ class KORVANE_DATAMODEL_EXPORT ConfigurationChannel : public QObject {
     Q_PROPERTY(int modifiers READ modifiers WRITE set_modifiers NOTIFY modifiersChanged)
     Q_PROPERTY(uint nativeScanCode READ nativeScanCode WRITE set_nativeScanCode NOTIFY
             nativeScanCodeChanged)
+    // Timing aids, all off by default (0 ms, no latch) so that a channel
+    // without them clicks as it always did.
+    Q_PROPERTY(int ignoreRepeatsMs READ ignoreRepeatsMs WRITE set_ignoreRepeatsMs NOTIFY
+            ignoreRepeatsMsChanged)
+    Q_PROPERTY(int holdMs READ holdMs WRITE set_holdMs NOTIFY holdMsChanged)
+    Q_PROPERTY(bool latch READ latch WRITE set_latch NOTIFY latchChanged)
+    Q_PROPERTY(int acceptanceMs READ acceptanceMs WRITE set_acceptanceMs NOTIFY acceptanceMsChanged)
 
 public:
+    // Every timing value lies within 0..cst_max_timing_ms.
+    static constexpr int cst_max_timing_ms = 5000;
+
     explicit ConfigurationChannel(QObject* parent = nullptr);
     ConfigurationChannel(const ConfigurationChannel& other);
     ConfigurationChannel& operator=(const ConfigurationChannel& other);
@@ -47,6 +57,17 @@ public:
     int& modifiers() { return m_modifiers; }
     const uint& nativeScanCode() const { return m_nativeScanCode; }
     uint& nativeScanCode() { return m_nativeScanCode; }
+    // A press line within this time after the last accepted one is a tremor,
+    // not a command.
+    int ignoreRepeatsMs() const { return m_ignoreRepeatsMs; }
+    // How long a single line keeps the key or button down; 0 = a click.
+    int holdMs() const { return m_holdMs; }
+    // One line presses and keeps it down, the next one lets go.
+    bool latch() const { return m_latch; }
+    // With a release line: a press let go sooner than this does nothing.
+    int acceptanceMs() const { return m_acceptanceMs; }
+    // True when any timing aid is on.
+    bool hasTiming() const;
 
     Q_INVOKABLE bool isModeMouse() const { return m_mode == ModeClass::MOUSE; }
     Q_INVOKABLE bool isModeKeyboard() const { return m_mode == ModeClass::KEYBOARD; }
@@ -67,6 +88,10 @@ public slots:
     void set_key(int key);
     void set_modifiers(int modifiers);
     void set_nativeScanCode(uint nativeScanCode);
+    void set_ignoreRepeatsMs(int milliseconds);
+    void set_holdMs(int milliseconds);
+    void set_latch(bool latch);
+    void set_acceptanceMs(int milliseconds);
 
 signals:
     void enabledChanged(bool enabled);
@@ -75,6 +100,10 @@ signals:
     void keyChanged(int key);
     void modifiersChanged(int modifiers);
     void nativeScanCodeChanged(uint nativeScanCode);
+    void ignoreRepeatsMsChanged(int milliseconds);
+    void holdMsChanged(int milliseconds);
+    void latchChanged(bool latch);
+    void acceptanceMsChanged(int milliseconds);
 
 private:
     bool m_enabled = false;
@@ -83,6 +112,10 @@ private:
     int m_key = 32;
     int m_modifiers = 0;
     uint m_nativeScanCode = 0;
+    int m_ignoreRepeatsMs = 0;
+    int m_holdMs = 0;
+    bool m_latch = false;
+    int m_acceptanceMs = 0;
 };
 
 } // namespace korvane::datamodel

@@ -7,6 +7,8 @@ namespace {
 const QLatin1String cst_serial_name("serial_name");
 const QLatin1String cst_input_left("input_left");
 const QLatin1String cst_input_right("input_right");
+const QLatin1String cst_release_left("release_left");
+const QLatin1String cst_release_right("release_right");
 const QLatin1String cst_left_channel("left_channel");
 const QLatin1String cst_right_channel("right_channel");
 
@@ -25,6 +27,8 @@ ConfigurationSwitch::ConfigurationSwitch(const ConfigurationSwitch& other)
     , m_serialName(other.m_serialName)
     , m_inputLeftChannel(other.m_inputLeftChannel)
     , m_inputRightChannel(other.m_inputRightChannel)
+    , m_releaseLeftChannel(other.m_releaseLeftChannel)
+    , m_releaseRightChannel(other.m_releaseRightChannel)
     , m_leftChannel(other.m_leftChannel)
     , m_rightChannel(other.m_rightChannel)
 {
@@ -35,6 +39,8 @@ ConfigurationSwitch& ConfigurationSwitch::operator=(const ConfigurationSwitch& o
     m_serialName = other.m_serialName;
     m_inputLeftChannel = other.m_inputLeftChannel;
     m_inputRightChannel = other.m_inputRightChannel;
+    m_releaseLeftChannel = other.m_releaseLeftChannel;
+    m_releaseRightChannel = other.m_releaseRightChannel;
     m_leftChannel = other.m_leftChannel;
     m_rightChannel = other.m_rightChannel;
     return *this;
@@ -43,8 +49,10 @@ ConfigurationSwitch& ConfigurationSwitch::operator=(const ConfigurationSwitch& o
 bool ConfigurationSwitch::operator==(const ConfigurationSwitch& other) const
 {
     return m_serialName == other.m_serialName && m_inputLeftChannel == other.m_inputLeftChannel
-        && m_inputRightChannel == other.m_inputRightChannel && m_leftChannel == other.m_leftChannel
-        && m_rightChannel == other.m_rightChannel;
+        && m_inputRightChannel == other.m_inputRightChannel
+        && m_releaseLeftChannel == other.m_releaseLeftChannel
+        && m_releaseRightChannel == other.m_releaseRightChannel
+        && m_leftChannel == other.m_leftChannel && m_rightChannel == other.m_rightChannel;
 }
 
 void ConfigurationSwitch::read(const QJsonObject& object)
@@ -55,6 +63,10 @@ void ConfigurationSwitch::read(const QJsonObject& object)
         m_inputLeftChannel = object.value(cst_input_left).toString();
     if (object.contains(cst_input_right))
         m_inputRightChannel = object.value(cst_input_right).toString();
+    if (object.contains(cst_release_left))
+        m_releaseLeftChannel = object.value(cst_release_left).toString();
+    if (object.contains(cst_release_right))
+        m_releaseRightChannel = object.value(cst_release_right).toString();
     if (object.contains(cst_left_channel))
         m_leftChannel.read(object.value(cst_left_channel).toObject());
     if (object.contains(cst_right_channel))
@@ -67,6 +79,11 @@ QJsonObject ConfigurationSwitch::write() const
     object.insert(cst_serial_name, m_serialName);
     object.insert(cst_input_left, m_inputLeftChannel);
     object.insert(cst_input_right, m_inputRightChannel);
+    // Only when set, like the channels' timing keys.
+    if (!m_releaseLeftChannel.isEmpty())
+        object.insert(cst_release_left, m_releaseLeftChannel);
+    if (!m_releaseRightChannel.isEmpty())
+        object.insert(cst_release_right, m_releaseRightChannel);
     object.insert(cst_left_channel, m_leftChannel.write());
     object.insert(cst_right_channel, m_rightChannel.write());
     return object;
@@ -94,6 +111,22 @@ void ConfigurationSwitch::set_inputRightChannel(QString inputRightChannel)
         return;
     m_inputRightChannel = inputRightChannel;
     emit inputRightChannelChanged(m_inputRightChannel);
+}
+
+void ConfigurationSwitch::set_releaseLeftChannel(QString releaseLeftChannel)
+{
+    if (m_releaseLeftChannel == releaseLeftChannel)
+        return;
+    m_releaseLeftChannel = releaseLeftChannel;
+    emit releaseLeftChannelChanged(m_releaseLeftChannel);
+}
+
+void ConfigurationSwitch::set_releaseRightChannel(QString releaseRightChannel)
+{
+    if (m_releaseRightChannel == releaseRightChannel)
+        return;
+    m_releaseRightChannel = releaseRightChannel;
+    emit releaseRightChannelChanged(m_releaseRightChannel);
 }
 
 void ConfigurationSwitch::set_leftChannel(ConfigurationChannel leftChannel)

@@ -21,6 +21,12 @@ class KORVANE_DATAMODEL_EXPORT ConfigurationSwitch : public QObject {
             inputLeftChannelChanged)
     Q_PROPERTY(QString inputRightChannel READ inputRightChannel WRITE set_inputRightChannel NOTIFY
             inputRightChannelChanged)
+    // Optional lines sent when a button is let go; empty = the device sends
+    // one line per press and every press is a click.
+    Q_PROPERTY(QString releaseLeftChannel READ releaseLeftChannel WRITE set_releaseLeftChannel
+            NOTIFY releaseLeftChannelChanged)
+    Q_PROPERTY(QString releaseRightChannel READ releaseRightChannel WRITE set_releaseRightChannel
+            NOTIFY releaseRightChannelChanged)
     Q_PROPERTY(ConfigurationChannel leftChannel READ leftChannel WRITE set_leftChannel NOTIFY
             leftChannelChanged)
     Q_PROPERTY(ConfigurationChannel rightChannel READ rightChannel WRITE set_rightChannel NOTIFY
@@ -39,6 +45,8 @@ public:
     QString& inputLeftChannel() { return m_inputLeftChannel; }
     const QString& inputRightChannel() const { return m_inputRightChannel; }
     QString& inputRightChannel() { return m_inputRightChannel; }
+    const QString& releaseLeftChannel() const { return m_releaseLeftChannel; }
+    const QString& releaseRightChannel() const { return m_releaseRightChannel; }
     const ConfigurationChannel& leftChannel() const { return m_leftChannel; }
     ConfigurationChannel& leftChannel() { return m_leftChannel; }
     const ConfigurationChannel& rightChannel() const { return m_rightChannel; }
@@ -51,6 +59,8 @@ public slots:
     void set_serialName(QString serialName);
     void set_inputLeftChannel(QString inputLeftChannel);
     void set_inputRightChannel(QString inputRightChannel);
+    void set_releaseLeftChannel(QString releaseLeftChannel);
+    void set_releaseRightChannel(QString releaseRightChannel);
     void set_leftChannel(ConfigurationChannel leftChannel);
     void set_rightChannel(ConfigurationChannel rightChannel);
 
@@ -58,6 +68,8 @@ signals:
     void serialNameChanged(QString serialName);
     void inputLeftChannelChanged(QString inputLeftChannel);
     void inputRightChannelChanged(QString inputRightChannel);
+    void releaseLeftChannelChanged(QString releaseLeftChannel);
+    void releaseRightChannelChanged(QString releaseRightChannel);
     void leftChannelChanged(ConfigurationChannel leftChannel);
     void rightChannelChanged(ConfigurationChannel rightChannel);
 
@@ -65,6 +77,8 @@ private:
     QString m_serialName;
     QString m_inputLeftChannel;
     QString m_inputRightChannel;
+    QString m_releaseLeftChannel;
+    QString m_releaseRightChannel;
     ConfigurationChannel m_leftChannel;
     ConfigurationChannel m_rightChannel;
 };

@@ -56,7 +56,8 @@ const char* const cst_default_document = R"({
 QJsonObject busyChannel()
 {
     return QJsonObject { { "enabled", true }, { "mode", "KEYBOARD" }, { "click_type", "RIGHT" },
-        { "key", 65 }, { "modifier", 33554432 }, { "native", "30" } };
+        { "key", 65 }, { "modifier", 33554432 }, { "native", "30" }, { "ignore_repeats_ms", 200 },
+        { "hold_ms", 400 }, { "latch", true }, { "acceptance_ms", 100 } };
 }
 
 QJsonObject parse(const QByteArray& text)
@@ -258,6 +259,39 @@ private slots:
         channelRow("native not a number", "native", "abc", "0");
         channelRow("native empty text", "native", "", "0");
         channelRow("native absent", "native", absent, "0");
+
+        // Timing keys: absent, off or not a number → off and not written;
+        // numbers are rounded and brought into 0..5000.
+        channelRow("ignore_repeats_ms number", "ignore_repeats_ms", 300, 300);
+        channelRow("ignore_repeats_ms absent", "ignore_repeats_ms", absent, absent);
+        channelRow("ignore_repeats_ms zero", "ignore_repeats_ms", 0, absent);
+        channelRow("ignore_repeats_ms negative", "ignore_repeats_ms", -20, absent);
+        channelRow("ignore_repeats_ms above range", "ignore_repeats_ms", 5001, 5000);
+        channelRow("ignore_repeats_ms huge", "ignore_repeats_ms", 1e300, 5000);
+        channelRow("ignore_repeats_ms with a fraction", "ignore_repeats_ms", 250.6, 251);
+        channelRow("ignore_repeats_ms as text", "ignore_repeats_ms", "300", absent);
+        channelRow("ignore_repeats_ms null", "ignore_repeats_ms", QJsonValue::Null, absent);
+        channelRow("hold_ms number", "hold_ms", 5000, 5000);
+        channelRow("hold_ms above range", "hold_ms", 60000, 5000);
+        channelRow("hold_ms as a boolean", "hold_ms", true, absent);
+        channelRow("hold_ms as an object", "hold_ms", QJsonObject { { "ms", 5 } }, absent);
+        channelRow("latch on", "latch", true, true);
+        channelRow("latch off", "latch", false, absent);
+        channelRow("latch as a number", "latch", 1, absent);
+        channelRow("latch as text", "latch", "true", absent);
+        channelRow("acceptance_ms number", "acceptance_ms", 1, 1);
+        channelRow("acceptance_ms negative", "acceptance_ms", -1, absent);
+        channelRow("acceptance_ms as an array", "acceptance_ms", QJsonArray { 100 }, absent);
+        row("release lines",
+            QJsonObject { { "switch",
+                QJsonObject { { "serial_name", "COM5" }, { "release_left", "l" },
+                    { "release_right", "r\n" } } } },
+            QJsonObject { { "switch/release_left", "l" }, { "switch/release_right", "r\n" } });
+        row("release lines of other types are unset",
+            QJsonObject { { "switch",
+                QJsonObject { { "serial_name", "COM5" }, { "release_left", 7 },
+                    { "release_right", QJsonValue::Null } } } },
+            QJsonObject { { "switch/serial_name", "COM5" } });
     }
 
     void readingTable()
@@ -460,6 +494,12 @@ private slots:
         QTest::newRow("modifiers other") << QByteArray("modifiers") << QVariant(67108864) << 1;
         QTest::newRow("nativeScanCode same") << QByteArray("nativeScanCode") << QVariant(0u) << 0;
         QTest::newRow("nativeScanCode other") << QByteArray("nativeScanCode") << QVariant(57u) << 1;
+        QTest::newRow("ignoreRepeatsMs other")
+            << QByteArray("ignoreRepeatsMs") << QVariant(300) << 1;
+        QTest::newRow("holdMs same") << QByteArray("holdMs") << QVariant(0) << 0;
+        QTest::newRow("holdMs other") << QByteArray("holdMs") << QVariant(5000) << 1;
+        QTest::newRow("latch other") << QByteArray("latch") << QVariant(true) << 1;
+        QTest::newRow("acceptanceMs other") << QByteArray("acceptanceMs") << QVariant(1) << 1;
         QTest::newRow("mode same")
             << QByteArray("mode") << QVariant::fromValue(ModeClass::MOUSE) << 0;
         QTest::newRow("mode other")
@@ -515,7 +555,9 @@ private slots:
         ConfigurationSwitch source;
         source.set_serialName(QStringLiteral("/dev/ttyUSB1"));
         source.set_inputLeftChannel(QStringLiteral("1"));
+        source.set_releaseRightChannel(QStringLiteral("2 up"));
         source.leftChannel().set_key(70);
+        source.leftChannel().set_holdMs(300);
 
         const ConfigurationSwitch copy(source);
         QVERIFY(copy.parent() == nullptr);
@@ -530,6 +572,8 @@ private slots:
         // The scene's pointer to the channel stays valid and sees the new values.
         QCOMPARE(liveLeft, &target.leftChannel());
         QCOMPARE(liveLeft->key(), 70);
+        QCOMPARE(liveLeft->holdMs(), 300);
+        QCOMPARE(target.releaseRightChannel(), QStringLiteral("2 up"));
         QCOMPARE(portSpy.count(), 0);
         QCOMPARE(leftSpy.count(), 0);
 

@@ -25,6 +25,7 @@ ApplicationInterface::ApplicationInterface(QObject* parent)
 {
     if (QCoreApplication* application = QCoreApplication::instance())
         application->installEventFilter(this);
+    watchConfiguration();
 }
 
 ApplicationInterface::~ApplicationInterface()
@@ -41,8 +42,20 @@ bool ApplicationInterface::eventFilter(QObject* watched, QEvent* event)
 
 void ApplicationInterface::set_configuration(const datamodel::Configuration& configuration)
 {
+    // Assignment emits no change signals: a channel whose settings differ
+    // lets go here, as it would for a change made in the window.
+    const datamodel::ConfigurationSwitch before = m_configuration.get_configurationSwitch();
     m_configuration.set_configurationApplication(configuration.get_configurationApplication());
     m_configuration.set_configurationSwitch(configuration.get_configurationSwitch());
+    const auto& after = m_configuration.get_configurationSwitch();
+    if (before.leftChannel() != after.leftChannel()
+        || before.inputLeftChannel() != after.inputLeftChannel()
+        || before.releaseLeftChannel() != after.releaseLeftChannel())
+        m_timing.releaseChannel(0);
+    if (before.rightChannel() != after.rightChannel()
+        || before.inputRightChannel() != after.inputRightChannel()
+        || before.releaseRightChannel() != after.releaseRightChannel())
+        m_timing.releaseChannel(1);
 }
 
 void ApplicationInterface::sendNotification(uint instanceId, QByteArray message)

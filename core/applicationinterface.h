@@ -2,6 +2,7 @@
 
 #include "core/korvane_core_export.h"
 #include "core/platform/heldinput.h"
+#include "core/switchtiming.h"
 #include "datamodel/configuration.h"
 
 #include <QColor>
@@ -12,6 +13,7 @@
 #include <QString>
 #include <QUrl>
 
+#include <array>
 #include <memory>
 
 class QTranslator;
@@ -30,6 +32,9 @@ class KORVANE_CORE_EXPORT ApplicationInterface : public QObject {
     // Why the switch's input cannot reach the desktop and what to do, for the
     // user ("%1" stands for the program's name); empty when it can.
     Q_PROPERTY(QString inputProblem READ inputProblem NOTIFY inputProblemChanged)
+    // What a latched channel keeps pressed ("Left mouse button held"), for the
+    // window and the tray; empty when nothing is latched.
+    Q_PROPERTY(QString heldText READ heldText NOTIFY heldTextChanged)
 
 public:
     // Exit code of the event loop that makes the entry function start again.
@@ -45,6 +50,7 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     QString language() const { return m_language; }
+    QString heldText() const;
 
     const datamodel::Configuration& get_configuration() const { return m_configuration; }
     datamodel::Configuration& get_configuration() { return m_configuration; }
@@ -70,10 +76,14 @@ public:
     bool selectInputBackend(const QString& request, const QString& uinputPath = QString());
     QString inputProblem() const { return m_inputProblem; }
 
+    // The timing aids between the channel numbers' presses and the injection.
+    SwitchTiming& switchTiming() { return m_timing; }
+
 signals:
     void languageChanged(QString language);
     void notificationReceived(QString notification);
     void inputProblemChanged(QString problem);
+    void heldTextChanged(QString heldText);
 
 public slots:
     void setLanguage(QString language);
@@ -106,15 +116,26 @@ public:
     // True only when the start-at-login entry really was written or removed.
     Q_INVOKABLE bool runOnStartup(bool enable);
     Q_INVOKABLE QString keyString(qulonglong key, int modifier);
+    // A press or release line of channel 0 (left) or 1 (right), passed
+    // through the channel's timing aids.
     Q_INVOKABLE void buttonPressed(int channel);
     Q_INVOKABLE void buttonPressed(const korvane::datamodel::ConfigurationChannel& configuration);
     Q_INVOKABLE void buttonReleased(int channel);
     Q_INVOKABLE void buttonReleased(const korvane::datamodel::ConfigurationChannel& configuration);
-    // Lets go of every key and mouse button that a press left down. Called
-    // when the link is paused or stopped, at exit and by the destructor.
+    // Lets go of every key and mouse button that a press left down and ends
+    // every latch and hold. Called when the link is paused, stopped, loses
+    // its device or changes port, at exit and by the destructor.
     Q_INVOKABLE void releaseAll();
 
+private slots:
+    void letGoOfChangedChannel();
+
 private:
+    void watchConfiguration();
+    SwitchTiming::Rules timingRules(int channel) const;
+    void channelDown(int channel);
+    void channelUp(int channel);
+    void updateHeldText();
     const datamodel::ConfigurationChannel* channel(int number) const;
     void inject(const std::vector<InputRecord>& records);
     void reportInjectionFailure(const QString& reason);
@@ -128,6 +149,11 @@ private:
 
     std::unique_ptr<InputInjector> m_injector;
     HeldInput m_held;
+    SwitchTiming m_timing;
+    // Each channel's configuration when it went down: what comes up is what
+    // went down, even if the configuration changed in between.
+    std::array<datamodel::ConfigurationChannel, SwitchTiming::cst_channels> m_pressedAs;
+    QString m_heldText;
     QString m_injectionError;
     QString m_inputProblem;
 };

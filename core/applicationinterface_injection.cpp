@@ -29,8 +29,10 @@ const ConfigurationChannel* ApplicationInterface::channel(int number) const
 
 void ApplicationInterface::buttonPressed(int channel)
 {
-    if (const ConfigurationChannel* configuration = this->channel(channel))
-        buttonPressed(*configuration);
+    if (!this->channel(channel))
+        return;
+    m_timing.setRules(channel, timingRules(channel));
+    m_timing.press(channel);
 }
 
 void ApplicationInterface::buttonPressed(const ConfigurationChannel& configuration)
@@ -40,8 +42,7 @@ void ApplicationInterface::buttonPressed(const ConfigurationChannel& configurati
 
 void ApplicationInterface::buttonReleased(int channel)
 {
-    if (const ConfigurationChannel* configuration = this->channel(channel))
-        buttonReleased(*configuration);
+    m_timing.release(channel);
 }
 
 void ApplicationInterface::buttonReleased(const ConfigurationChannel& configuration)
@@ -51,6 +52,7 @@ void ApplicationInterface::buttonReleased(const ConfigurationChannel& configurat
 
 void ApplicationInterface::releaseAll()
 {
+    m_timing.releaseAll();
     inject(m_held.takeReleases());
 }
 

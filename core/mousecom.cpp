@@ -96,6 +96,24 @@ void MouseCom::set_channelKey2(QString channelKey2)
     emit channelKey2Changed(m_channelKey2);
 }
 
+void MouseCom::set_releaseKey1(QString releaseKey1)
+{
+    if (m_releaseKey1 == releaseKey1)
+        return;
+    m_releaseKey1 = releaseKey1;
+    m_releaseMatch1 = matchForm(m_releaseKey1);
+    emit releaseKey1Changed(m_releaseKey1);
+}
+
+void MouseCom::set_releaseKey2(QString releaseKey2)
+{
+    if (m_releaseKey2 == releaseKey2)
+        return;
+    m_releaseKey2 = releaseKey2;
+    m_releaseMatch2 = matchForm(m_releaseKey2);
+    emit releaseKey2Changed(m_releaseKey2);
+}
+
 void MouseCom::set_error(QString error)
 {
     if (m_error == error)
@@ -230,6 +248,8 @@ void MouseCom::releasePort()
     if (!port)
         return;
     disconnect(port, nullptr, this, nullptr);
+    const bool wasOpen = port->isOpen();
+    const QString name = port->portName();
     port->close();
     // Deleting the port inside one of its own notifications would pull the
     // object out from under the serial library's code that is still running.
@@ -237,6 +257,8 @@ void MouseCom::releasePort()
         port->deleteLater();
     else
         delete port;
+    if (wasOpen)
+        emit portClosed(name);
 }
 
 void MouseCom::cleanup()
@@ -325,18 +347,26 @@ void MouseCom::dispatch(const QByteArray& line)
     if (m_paused || m_generation != generation)
         return;
     const QString text = received.toUpper();
-    if (!m_match1.isEmpty() && text == m_match1) {
-        emit pressed(0);
-        emit released(0);
-        emit clicked(0);
-        if (m_generation != generation)
+    dispatchChannel(0, text, m_match1, m_releaseMatch1);
+    if (m_generation != generation)
+        return;
+    dispatchChannel(1, text, m_match2, m_releaseMatch2);
+}
+
+void MouseCom::dispatchChannel(
+    int channel, const QString& text, const QString& press, const QString& release)
+{
+    // A release line equal to the press line could never tell the two apart.
+    const bool split = !release.isEmpty() && release != press;
+    if (!press.isEmpty() && text == press) {
+        emit pressed(channel);
+        if (split)
             return;
+    } else if (!split || text != release) {
+        return;
     }
-    if (!m_match2.isEmpty() && text == m_match2) {
-        emit pressed(1);
-        emit released(1);
-        emit clicked(1);
-    }
+    emit released(channel);
+    emit clicked(channel);
 }
 
 void MouseCom::handleError(QSerialPort::SerialPortError error)

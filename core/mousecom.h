@@ -14,7 +14,9 @@ namespace korvane::core {
 
 // The link to the two-button switch device: listens read-only on one serial
 // port and turns each line that equals a channel key into pressed, released
-// and clicked for that channel (0 = left, 1 = right).
+// and clicked for that channel (0 = left, 1 = right). A channel may also have a
+// release line (releaseKey1/2): its key line then only presses, and the release
+// line releases and completes the click.
 //
 // The link heals itself: a port that cannot be opened, or that fails while
 // open (unplugged adapter, closed pseudo-terminal), is released at once and the
@@ -27,6 +29,8 @@ class KORVANE_CORE_EXPORT MouseCom : public QObject {
     Q_PROPERTY(QString portName READ portName WRITE set_portName NOTIFY portNameChanged)
     Q_PROPERTY(QString channelKey1 READ channelKey1 WRITE set_channelKey1 NOTIFY channelKey1Changed)
     Q_PROPERTY(QString channelKey2 READ channelKey2 WRITE set_channelKey2 NOTIFY channelKey2Changed)
+    Q_PROPERTY(QString releaseKey1 READ releaseKey1 WRITE set_releaseKey1 NOTIFY releaseKey1Changed)
+    Q_PROPERTY(QString releaseKey2 READ releaseKey2 WRITE set_releaseKey2 NOTIFY releaseKey2Changed)
     Q_PROPERTY(QString error READ error WRITE set_error NOTIFY errorChanged)
     Q_PROPERTY(bool reconnecting READ reconnecting NOTIFY reconnectingChanged)
 
@@ -47,6 +51,8 @@ public:
     QString portName() const { return m_portName; }
     QString channelKey1() const { return m_channelKey1; }
     QString channelKey2() const { return m_channelKey2; }
+    QString releaseKey1() const { return m_releaseKey1; }
+    QString releaseKey2() const { return m_releaseKey2; }
     QString error() const { return m_error; }
     bool reconnecting() const { return m_reconnecting; }
 
@@ -61,6 +67,8 @@ signals:
     void portNameChanged(QString portName);
     void channelKey1Changed(QString channelKey1);
     void channelKey2Changed(QString channelKey2);
+    void releaseKey1Changed(QString releaseKey1);
+    void releaseKey2Changed(QString releaseKey2);
     void errorChanged(QString error);
     void pressed(int channel);
     void released(int channel);
@@ -69,6 +77,9 @@ signals:
     // Every complete line from the device, also while paused: lets a settings
     // page show what a button sends without acting on it.
     void lineReceived(QString line);
+    // An open port was let go of (stop, lost device, another port): whatever
+    // its presses hold must come up. Receivers must not restart the link.
+    void portClosed(QString portName);
 
 public slots:
     void set_started(bool started);
@@ -76,6 +87,8 @@ public slots:
     void set_portName(QString portName);
     void set_channelKey1(QString channelKey1);
     void set_channelKey2(QString channelKey2);
+    void set_releaseKey1(QString releaseKey1);
+    void set_releaseKey2(QString releaseKey2);
     void set_error(QString error);
     bool start(QString serialPortName);
     bool start();
@@ -94,12 +107,16 @@ private:
     void reconnectTick();
     void lineTimeout();
     void dispatch(const QByteArray& line);
+    void dispatchChannel(
+        int channel, const QString& text, const QString& press, const QString& release);
 
     bool m_started = false;
     bool m_paused = false;
     QString m_portName = QStringLiteral("COM5");
     QString m_channelKey1;
     QString m_channelKey2;
+    QString m_releaseKey1;
+    QString m_releaseKey2;
     QString m_error;
     QSerialPort* m_port = nullptr;
 
@@ -107,6 +124,8 @@ private:
     // Upper-cased keys as compared with incoming lines; empty = matches nothing.
     QString m_match1;
     QString m_match2;
+    QString m_releaseMatch1;
+    QString m_releaseMatch2;
     LineAssembler m_lines;
     QElapsedTimer m_sinceLastByte;
     QTimer m_lineTimer;

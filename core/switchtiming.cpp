@@ -118,8 +118,12 @@ void SwitchTiming::accept(int channel, qint64 pressedAt)
             setLatched(channel, false);
             goUp(channel);
         } else {
-            setLatched(channel, true);
+            // Latched before the signal, so a receiver sees a consistent
+            // state; announced once the key or button is really down.
+            c.latched = true;
             goDown(channel, now);
+            if (c.latched)
+                emit latchedChanged(channel, true);
         }
         schedule();
         return;

@@ -3,6 +3,7 @@
 #include "common/logmanager.h"
 #include "core/applicationinterface.h"
 #include "core/platform/recordinginputinjector.h"
+#include "datamodel/configuration.h"
 
 #include <QtTest>
 
@@ -56,7 +57,11 @@ private slots:
     void pressAndRelease();
     void channelNumbers_data();
     void channelNumbers();
-    void releaseFollowsTheConfigurationOfTheMoment();
+    void changingTheChannelLetsGoOfWhatItPressed();
+    void latchedChannelLetsGo_data();
+    void latchedChannelLetsGo();
+    void heldTextNamesWhatIsLatched();
+    void holdEndsOnItsOwn();
     void releaseAllLetsGoOfWhatIsDown();
     void releaseAllAfterOrdinaryReleasesSendsNothing();
     void destructionLetsGoOfWhatIsDown();
@@ -204,19 +209,118 @@ void TestApplicationInterfaceInjection::channelNumbers()
     QCOMPARE(m_recorder->records(), press);
 }
 
-void TestApplicationInterfaceInjection::releaseFollowsTheConfigurationOfTheMoment()
+void TestApplicationInterfaceInjection::changingTheChannelLetsGoOfWhatItPressed()
 {
     auto& channel = m_interface->get_configuration().get_configurationSwitch().leftChannel();
     configure(channel, ModeClass::MOUSE, ClickTypeClass::LEFT, 32, 0);
     m_interface->buttonPressed(0);
+    // What went down comes up, not what the channel now names.
     configure(channel, ModeClass::KEYBOARD, ClickTypeClass::LEFT, Qt::Key_A, 0);
-    m_interface->buttonReleased(0);
-    QCOMPARE(m_recorder->records(), (Records { mouse(0x0002), key(0x41, 0, 3) }));
+    QCOMPARE(m_recorder->records(), (Records { mouse(0x0002), mouse(0x0004) }));
 
-    // The left button is still down: letting go of everything releases it.
     m_recorder->clear();
+    m_interface->buttonReleased(0);
     m_interface->releaseAll();
-    QCOMPARE(m_recorder->records(), Records { mouse(0x0004) });
+    QCOMPARE(m_recorder->records(), Records {});
+}
+
+void TestApplicationInterfaceInjection::latchedChannelLetsGo_data()
+{
+    QTest::addColumn<QString>("event");
+    QTest::addColumn<bool>("letsGo");
+
+    QTest::newRow("pause, stop, lost device, port change, exit") << "releaseAll" << true;
+    QTest::newRow("its key") << "left key" << true;
+    QTest::newRow("its hold time") << "left hold" << true;
+    QTest::newRow("its latch turned off") << "left latch" << true;
+    QTest::newRow("turned off") << "left enabled" << true;
+    QTest::newRow("its press line") << "left input" << true;
+    QTest::newRow("its release line") << "left release" << true;
+    QTest::newRow("a configuration with another channel") << "assign other" << true;
+    QTest::newRow("the same configuration again") << "assign same" << false;
+    QTest::newRow("the other channel") << "right key" << false;
+    QTest::newRow("the other channel's release line") << "right release" << false;
+    QTest::newRow("a repeat inside the window") << "repeat" << false;
+}
+
+void TestApplicationInterfaceInjection::latchedChannelLetsGo()
+{
+    QFETCH(QString, event);
+    QFETCH(bool, letsGo);
+
+    korvane::datamodel::Configuration& configuration = m_interface->get_configuration();
+    auto& section = configuration.get_configurationSwitch();
+    configure(section.leftChannel(), ModeClass::KEYBOARD, 0, Qt::Key_A, 0);
+    section.leftChannel().set_latch(true);
+    section.leftChannel().set_ignoreRepeatsMs(5000);
+    korvane::datamodel::Configuration before;
+    before = configuration;
+    m_interface->buttonPressed(0);
+    m_interface->buttonReleased(0);
+    QCOMPARE(m_recorder->records(), Records { key(0x41, 0, 1) });
+    m_recorder->clear();
+
+    if (event == "releaseAll") {
+        m_interface->releaseAll();
+    } else if (event == "left key") {
+        section.leftChannel().set_key(Qt::Key_B);
+    } else if (event == "left hold") {
+        section.leftChannel().set_holdMs(200);
+    } else if (event == "left latch") {
+        section.leftChannel().set_latch(false);
+    } else if (event == "left enabled") {
+        section.leftChannel().set_enabled(true);
+    } else if (event == "left input") {
+        section.set_inputLeftChannel("L");
+    } else if (event == "left release") {
+        section.set_releaseLeftChannel("l");
+    } else if (event.startsWith("assign")) {
+        korvane::datamodel::Configuration next;
+        next = before;
+        if (event == "assign other")
+            next.get_configurationSwitch().leftChannel().set_modifiers(Qt::ShiftModifier);
+        m_interface->set_configuration(next);
+    } else if (event == "right key") {
+        section.rightChannel().set_key(Qt::Key_B);
+    } else if (event == "right release") {
+        section.set_releaseRightChannel("r");
+    } else if (event == "repeat") {
+        m_interface->buttonPressed(0);
+        m_interface->buttonReleased(0);
+    }
+    QCOMPARE(m_recorder->records(), letsGo ? Records { key(0x41, 0, 3) } : Records {});
+    QCOMPARE(m_interface->heldText().isEmpty(), letsGo);
+}
+
+void TestApplicationInterfaceInjection::heldTextNamesWhatIsLatched()
+{
+    auto& section = m_interface->get_configuration().get_configurationSwitch();
+    configure(section.leftChannel(), ModeClass::MOUSE, ClickTypeClass::LEFT, 32, 0);
+    configure(section.rightChannel(), ModeClass::KEYBOARD, 0, Qt::Key_A, Qt::ShiftModifier);
+    section.leftChannel().set_latch(true);
+    section.rightChannel().set_latch(true);
+    QSignalSpy spy(m_interface.get(), &ApplicationInterface::heldTextChanged);
+
+    m_interface->buttonPressed(0);
+    QCOMPARE(m_interface->heldText(), QString("Left mouse button held"));
+    m_interface->buttonPressed(1);
+    QCOMPARE(m_interface->heldText(), QString("Left mouse button held, Shift+A held"));
+    m_interface->buttonPressed(0);
+    QCOMPARE(m_interface->heldText(), QString("Shift+A held"));
+    m_interface->releaseAll();
+    QCOMPARE(m_interface->heldText(), QString());
+    QCOMPARE(spy.count(), 4);
+}
+
+void TestApplicationInterfaceInjection::holdEndsOnItsOwn()
+{
+    auto& channel = m_interface->get_configuration().get_configurationSwitch().leftChannel();
+    configure(channel, ModeClass::MOUSE, ClickTypeClass::RIGHT, 32, 0);
+    channel.set_holdMs(40);
+    m_interface->buttonPressed(0);
+    m_interface->buttonReleased(0);
+    QCOMPARE(m_recorder->records(), Records { mouse(0x0008) });
+    QTRY_COMPARE(m_recorder->records(), (Records { mouse(0x0008), mouse(0x0010) }));
 }
 
 void TestApplicationInterfaceInjection::releaseAllLetsGoOfWhatIsDown()

@@ -161,6 +161,9 @@ private slots:
 
     void wire_data();
     void wire();
+    void releaseLines_data();
+    void releaseLines();
+    void portClosedOnEveryWayOut();
     void lineWithoutLineEnd();
     void paused();
     void pressesWhileStoppedAreNotReplayed();
@@ -271,6 +274,85 @@ void TestMouseCom::wire()
         QCOMPARE(recorder.text(), expected);
         break;
     }
+}
+
+void TestMouseCom::releaseLines_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("release1");
+    QTest::addColumn<QString>("release2");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("none: every line a click") << QByteArray("L\nl\n") << ""
+                                              << ""
+                                              << "p0 r0 c0 p0 r0 c0";
+    QTest::newRow("press then release") << QByteArray("L\nLU\n") << "LU"
+                                        << ""
+                                        << "p0 r0 c0";
+    QTest::newRow("press held, no release yet") << QByteArray("L\n") << "LU"
+                                                << ""
+                                                << "p0";
+    QTest::newRow("release alone, case ignored") << QByteArray("lu\n") << "LU"
+                                                 << ""
+                                                 << "r0 c0";
+    QTest::newRow("release line equal to the press line is no release line")
+        << QByteArray("L\n") << "l"
+        << ""
+        << "p0 r0 c0";
+    QTest::newRow("each channel its own") << QByteArray("L\nR\nRU\nLU\n") << "LU"
+                                          << "RU"
+                                          << "p0 p1 r1 c1 r0 c0";
+    QTest::newRow("one channel's release is the other's press") << QByteArray("L\nR\n") << "R"
+                                                                << ""
+                                                                << "p0 r0 c0 p1 r1 c1";
+}
+
+void TestMouseCom::releaseLines()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, release1);
+    QFETCH(QString, release2);
+    QFETCH(QString, expected);
+
+    Pty pty;
+    QVERIFY(pty.isValid());
+    MouseCom com;
+    com.set_channelKey1(QStringLiteral("L"));
+    com.set_channelKey2(QStringLiteral("R"));
+    com.set_releaseKey1(release1);
+    com.set_releaseKey2(release2);
+    Recorder recorder(com);
+    QVERIFY(com.start(pty.name()));
+    QVERIFY(pty.write(bytes));
+    QVERIFY(drain(pty, com));
+    QCOMPARE(recorder.text(), expected);
+}
+
+// What presses hold must come up whenever the link lets go of its port.
+void TestMouseCom::portClosedOnEveryWayOut()
+{
+    auto first = std::make_unique<Pty>();
+    Pty second;
+    QVERIFY(first->isValid() && second.isValid());
+    MouseCom com;
+    QSignalSpy closed(&com, &MouseCom::portClosed);
+    QVERIFY(!com.start(tempPath(QStringLiteral("no-such-switch"))));
+    com.stop();
+    QCOMPARE(closed.count(), 0);
+
+    QVERIFY(com.start(first->name()));
+    QVERIFY(com.start(second.name()));
+    QCOMPARE(closed.count(), 1);
+    QVERIFY(!closed.at(0).at(0).toString().isEmpty());
+    com.stop();
+    QCOMPARE(closed.count(), 2);
+
+    QVERIFY(com.start(first->name()));
+    first->close();
+    QVERIFY(closed.wait(5000));
+    QCOMPARE(closed.count(), 3);
+    com.stop();
+    QCOMPARE(closed.count(), 3);
 }
 
 void TestMouseCom::lineWithoutLineEnd()

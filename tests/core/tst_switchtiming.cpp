@@ -123,15 +123,15 @@ private slots:
         QTest::newRow("latch: one line holds, the next lets go")
             << "latch"
             << "p r @5000 p r @6000 p r"
-            << "latch0@0 down0@0 unlatch0@5000 up0@5000 latch0@6000 down0@6000";
+            << "down0@0 latch0@0 unlatch0@5000 up0@5000 down0@6000 latch0@6000";
         QTest::newRow("latch with a release line: the release does nothing")
             << "latch line"
             << "p @100 r @900 p @950 r"
-            << "latch0@0 down0@0 unlatch0@900 up0@900";
+            << "down0@0 latch0@0 unlatch0@900 up0@900";
         QTest::newRow("latch ignores repeats inside the window")
             << "latch ignore=300"
             << "p r @100 p r @400 p r"
-            << "latch0@0 down0@0 unlatch0@400 up0@400";
+            << "down0@0 latch0@0 unlatch0@400 up0@400";
 
         QTest::newRow("acceptance: short press does nothing at all") << "accept=300 line"
                                                                      << "p @299 r @1000"
@@ -146,7 +146,7 @@ private slots:
         QTest::newRow("acceptance with latch toggles once accepted")
             << "accept=300 line latch"
             << "p @350 r @1000 p @1100 r @2000 p @2400 r"
-            << "latch0@300 down0@300 unlatch0@2300 up0@2300";
+            << "down0@300 latch0@300 unlatch0@2300 up0@2300";
         QTest::newRow("acceptance needs a release line") << "accept=300"
                                                          << "p r"
                                                          << "down0@0 up0@0";
@@ -161,7 +161,7 @@ private slots:
         QTest::newRow("released channel: latch starts afresh")
             << "latch"
             << "p r @100 x @200 p r"
-            << "latch0@0 down0@0 unlatch0@100 up0@100 latch0@200 down0@200";
+            << "down0@0 latch0@0 unlatch0@100 up0@100 down0@200 latch0@200";
         QTest::newRow("released channel: waiting press forgotten") << "accept=300 line"
                                                                    << "p @100 x @400 r"
                                                                    << "";
@@ -171,7 +171,7 @@ private slots:
             << "down0@0 up0@0 down0@100 up0@100";
         QTest::newRow("release all: both channels") << "latch"
                                                     << "p r P R @100 X"
-                                                    << "latch0@0 down0@0 latch1@0 down1@0 "
+                                                    << "down0@0 latch0@0 down1@0 latch1@0 "
                                                        "unlatch0@100 up0@100 unlatch1@100 up1@100";
         QTest::newRow("release all with nothing held") << ""
                                                        << "X p r"
@@ -186,8 +186,8 @@ private slots:
         QTest::newRow("safety: a forgotten latch")
             << "latch"
             << "p r @60000 @70000 p r"
-            << "latch0@0 down0@0 unlatch0@60000 up0@60000 safety0@60000 latch0@70000 "
-               "down0@70000";
+            << "down0@0 latch0@0 unlatch0@60000 up0@60000 safety0@60000 down0@70000 "
+               "latch0@70000";
         QTest::newRow("safety counts from acceptance") << "accept=500 line"
                                                        << "p @500 @60499 @60500"
                                                        << "down0@500 up0@60500 safety0@60500";

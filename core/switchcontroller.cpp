@@ -219,7 +219,7 @@ bool SwitchController::choosePort(QString name)
 void SwitchController::learn(int channel)
 {
     Batch batch(*this);
-    if (channel != 0 && channel != 1)
+    if (channel < 0 || channel > 3)
         return;
     if (m_learningChannel == channel) {
         cancelLearning();
@@ -259,6 +259,9 @@ void SwitchController::lineReceived(const QString& line)
     if (m_learningChannel < 0 || line.trimmed().isEmpty())
         return;
     const int channel = m_learningChannel;
+    // The device sends a button's press line before its release line.
+    if (channel >= 2 && comparedLine(line) == comparedLine(channelLine(channel - 2)))
+        return;
     const bool held = holdsPresses();
     // The link acts on this very line after its receivers: presses stay held
     // until it is done with it.
@@ -267,8 +270,12 @@ void SwitchController::lineReceived(const QString& line)
     if (m_configuration) {
         if (channel == 0)
             m_configuration->set_inputLeftChannel(line);
-        else
+        else if (channel == 1)
             m_configuration->set_inputRightChannel(line);
+        else if (channel == 2)
+            m_configuration->set_releaseLeftChannel(line);
+        else
+            m_configuration->set_releaseRightChannel(line);
     }
     emit learned(channel, line);
     QMetaObject::invokeMethod(this, &SwitchController::endSettling, Qt::QueuedConnection);

@@ -87,8 +87,8 @@ public slots:
     // Takes a port typed or picked by the user. A blank name is refused. Unless
     // the user paused the switch, the link moves to the port at once.
     bool choosePort(QString name);
-    // Learns the next line for a channel, or stops learning when that channel
-    // is already learning.
+    // Learns the next line for a channel (0 left, 1 right; 2 and 3 their
+    // release lines), or stops learning when that channel is already learning.
     void learn(int channel);
     void cancelLearning();
 

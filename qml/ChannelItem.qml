@@ -328,6 +328,15 @@ Item {
                 }
             }
         }
+
+        TimingSection {
+            id: timingSection
+
+            objectName: "timingSection"
+            Layout.fillWidth: true
+            channelName: root.title
+            configuration: root.configuration
+        }
     }
 
     OverlayView {

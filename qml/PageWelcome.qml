@@ -39,19 +39,25 @@ StackPage {
             return root.colors.paused
         return root.waiting ? root.colors.waiting : root.colors.setUp
     }
-    // The channel (0 left, 1 right) that the next line from the device is
-    // learned for, or -1.
+    // The line that the next line from the device is learned for: 0 left and
+    // 1 right button's press line, 2 left and 3 right button's release line;
+    // or -1.
     readonly property int learningChannel: root.controller ? root.controller.learningChannel : -1
     // True while a line from the device must not act as a switch press: from
     // the moment Learn is pressed until the learned line has been dealt with.
     readonly property bool holdsPresses: root.controller ? root.controller.holdsPresses : false
 
-    // Channel 0 is the left button, 1 the right one.
+    // Channel 0 is the left button, 1 the right one; 2 and 3 are their
+    // release lines.
     function setInput(channel, line) {
         if (channel === 0)
             configurationSwitch.inputLeftChannel = line
         else if (channel === 1)
             configurationSwitch.inputRightChannel = line
+        else if (channel === 2)
+            configurationSwitch.releaseLeftChannel = line
+        else if (channel === 3)
+            configurationSwitch.releaseRightChannel = line
     }
 
     // Arms learning for a channel, or cancels it when that channel is
@@ -329,6 +335,10 @@ StackPage {
                                     return qsTr("Press the left button of the device…")
                                 if (root.learningChannel === 1)
                                     return qsTr("Press the right button of the device…")
+                                if (root.learningChannel === 2)
+                                    return qsTr("Press and let go of the left button of the device…")
+                                if (root.learningChannel === 3)
+                                    return qsTr("Press and let go of the right button of the device…")
                                 return root.controller ? root.controller.statusText : ""
                             }
                             image: {
@@ -350,6 +360,20 @@ StackPage {
                             wrapMode: Text.WordWrap
                             visible: root.learningChannel < 0 && text !== ""
                             text: root.controller ? root.controller.statusDetail : ""
+                        }
+
+                        // What a latched channel keeps pressed until its next press.
+                        LabelIcon {
+                            id: heldLabel
+
+                            objectName: "heldLabel"
+                            Layout.fillWidth: true
+                            visible: appInterface.heldText !== ""
+                            pixelSize: 18
+                            text: appInterface.heldText
+                            image: "qrc:/images/alert/warning.svg"
+                            overlayColor: textColor
+                            textColor: root.Material.accent
                         }
 
                         // What the device sends for each button: typed in, or
@@ -439,6 +463,82 @@ StackPage {
                                 Accessible.description: qsTr("Press the right button of the device…")
 
                                 onClicked: root.toggleLearning(1)
+                                Keys.onReturnPressed: clicked()
+                                Keys.onEnterPressed: clicked()
+
+                                FocusRing {
+                                }
+                            }
+
+                            // Optional: devices that also send a line when the
+                            // button is let go; then a press really holds.
+                            DialogLabel {
+                                id: leftReleaseLabel
+
+                                text: qsTr("Left button release sends")
+                            }
+
+                            TextField {
+                                id: leftReleaseField
+
+                                objectName: "leftReleaseField"
+                                Layout.fillWidth: true
+                                text: configurationSwitch.releaseLeftChannel
+                                placeholderText: qsTr("Nothing: every press is a click")
+                                selectByMouse: true
+                                Accessible.name: leftReleaseLabel.text
+
+                                onEditingFinished: root.setInput(2, text)
+                            }
+
+                            Button {
+                                id: leftReleaseLearnButton
+
+                                objectName: "leftReleaseLearnButton"
+                                text: qsTr("Learn")
+                                highlighted: root.learningChannel === 2
+                                focusPolicy: Qt.StrongFocus
+                                Accessible.name: text + " " + leftReleaseLabel.text
+                                Accessible.description: qsTr("Press and let go of the left button of the device…")
+
+                                onClicked: root.toggleLearning(2)
+                                Keys.onReturnPressed: clicked()
+                                Keys.onEnterPressed: clicked()
+
+                                FocusRing {
+                                }
+                            }
+
+                            DialogLabel {
+                                id: rightReleaseLabel
+
+                                text: qsTr("Right button release sends")
+                            }
+
+                            TextField {
+                                id: rightReleaseField
+
+                                objectName: "rightReleaseField"
+                                Layout.fillWidth: true
+                                text: configurationSwitch.releaseRightChannel
+                                placeholderText: qsTr("Nothing: every press is a click")
+                                selectByMouse: true
+                                Accessible.name: rightReleaseLabel.text
+
+                                onEditingFinished: root.setInput(3, text)
+                            }
+
+                            Button {
+                                id: rightReleaseLearnButton
+
+                                objectName: "rightReleaseLearnButton"
+                                text: qsTr("Learn")
+                                highlighted: root.learningChannel === 3
+                                focusPolicy: Qt.StrongFocus
+                                Accessible.name: text + " " + rightReleaseLabel.text
+                                Accessible.description: qsTr("Press and let go of the right button of the device…")
+
+                                onClicked: root.toggleLearning(3)
                                 Keys.onReturnPressed: clicked()
                                 Keys.onEnterPressed: clicked()
 

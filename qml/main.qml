@@ -227,6 +227,7 @@ Gui.PageStackWindow {
         objectName: "systemTrayIcon"
         iconSource: window.trayIcons[switchController.status]
         tooltip: Qt.application.displayName + " – " + switchController.statusText
+                 + (appInterface.heldText !== "" ? "\n" + appInterface.heldText : "")
 
         // After the icon: the tray loads the icon once shown and paints it
         // as soon as it is there (the one "No Icon set" warning is harmless).
@@ -303,6 +304,8 @@ Gui.PageStackWindow {
         objectName: "mouseCom"
         channelKey1: configurationSwitch.inputLeftChannel
         channelKey2: configurationSwitch.inputRightChannel
+        releaseKey1: configurationSwitch.releaseLeftChannel
+        releaseKey2: configurationSwitch.releaseRightChannel
 
         onPressed: {
             console.log(channel + "  ->  " + configurationLeftChannel.enabled);
@@ -327,6 +330,8 @@ Gui.PageStackWindow {
             if (!started)
                 appInterface.releaseAll();
         }
+        // Another port (the link stays started) lets go too.
+        onPortClosed: appInterface.releaseAll()
         onErrorChanged: {
             errorPlaceholder.label = error;
             if (error !== "") {

@@ -375,6 +375,20 @@
     <message>
         <source>Listening to the switch on %1.</source>
         <translation>À l'écoute du contacteur sur %1.</translation>
+        <source>%1 held</source>
+        <translation>%1 maintenu</translation>
+    </message>
+    <message>
+        <source>Left mouse button held</source>
+        <translation>Bouton gauche de la souris maintenu</translation>
+    </message>
+    <message>
+        <source>Right mouse button held</source>
+        <translation>Bouton droit de la souris maintenu</translation>
+    </message>
+    <message>
+        <source>Middle mouse button held</source>
+        <translation>Bouton du milieu de la souris maintenu</translation>
     </message>
 </context>
 <context>
@@ -592,6 +606,24 @@
     <message>
         <source>Both buttons send the same line: one press acts on both channels. Learn the line of one of them again.</source>
         <translation>Les deux boutons envoient la même ligne : un appui agit sur les deux canaux. Apprenez de nouveau la ligne de l'un d'eux.</translation>
+        <source>Press and let go of the left button of the device…</source>
+        <translation>Appuyez sur le bouton gauche de l'appareil puis relâchez-le…</translation>
+    </message>
+    <message>
+        <source>Press and let go of the right button of the device…</source>
+        <translation>Appuyez sur le bouton droit de l'appareil puis relâchez-le…</translation>
+    </message>
+    <message>
+        <source>Left button release sends</source>
+        <translation>Le bouton gauche relâché envoie</translation>
+    </message>
+    <message>
+        <source>Right button release sends</source>
+        <translation>Le bouton droit relâché envoie</translation>
+    </message>
+    <message>
+        <source>Nothing: every press is a click</source>
+        <translation>Rien : chaque appui est un clic</translation>
     </message>
 </context>
 <context>
@@ -693,6 +725,65 @@
     <message>
         <source>Paste</source>
         <translation>Coller</translation>
+    </message>
+</context>
+<context>
+    <name>TimingSection</name>
+    <message>
+        <source>Timing</source>
+        <translation>Temporisation</translation>
+    </message>
+    <message>
+        <source>%1: timing</source>
+        <translation>%1 : temporisation</translation>
+    </message>
+    <message>
+        <source>Ignore repeats, hold time, acceptance time and latch</source>
+        <translation>Ignorer les répétitions, durée de maintien, délai d'acceptation et verrouillage</translation>
+    </message>
+    <message>
+        <source>Ignore repeats (ms)</source>
+        <translation>Ignorer les répétitions (ms)</translation>
+    </message>
+    <message>
+        <source>%1: ignore repeats, milliseconds</source>
+        <translation>%1 : ignorer les répétitions, en millisecondes</translation>
+    </message>
+    <message>
+        <source>A press within this time after the last one is ignored; 0 is off</source>
+        <translation>Un appui dans ce délai après le précédent est ignoré ; 0 désactive</translation>
+    </message>
+    <message>
+        <source>Hold time (ms)</source>
+        <translation>Durée de maintien (ms)</translation>
+    </message>
+    <message>
+        <source>%1: hold time, milliseconds</source>
+        <translation>%1 : durée de maintien, en millisecondes</translation>
+    </message>
+    <message>
+        <source>How long one press keeps the key or button down; 0 is a click</source>
+        <translation>Durée pendant laquelle un appui garde la touche ou le bouton enfoncé ; 0 donne un clic</translation>
+    </message>
+    <message>
+        <source>Acceptance time (ms)</source>
+        <translation>Délai d'acceptation (ms)</translation>
+    </message>
+    <message>
+        <source>%1: acceptance time, milliseconds</source>
+        <translation>%1 : délai d'acceptation, en millisecondes</translation>
+    </message>
+    <message>
+        <source>With a release line: a press let go sooner does nothing; 0 is off</source>
+        <translation>Avec une ligne de relâchement : un appui relâché plus tôt ne fait rien ; 0 désactive</translation>
+    </message>
+    <message>
+        <source>Latch: one press holds, the next lets go</source>
+        <translation>Verrouillage : un appui maintient, le suivant relâche</translation>
+    </message>
+    <message>
+        <source>%1: latch, one press holds, the next lets go</source>
+        <translation>%1 : verrouillage, un appui maintient, le suivant relâche</translation>
     </message>
 </context>
 <context>

@@ -352,6 +352,71 @@ Item {
             verify(window.Window.activeFocusItem.visualFocus)
         }
 
+        // Folded by default; every aid reachable and operable from the keyboard,
+        // named with its channel, and written into the channel section at once.
+        function test_timing_section_by_keyboard_data() {
+            return [
+                { tag: "ignore repeats", name: "ignoreRepeatsSpin", property: "ignoreRepeatsMs",
+                  accessible: "Left Channel: ignore repeats, milliseconds" },
+                { tag: "hold", name: "holdSpin", property: "holdMs",
+                  accessible: "Left Channel: hold time, milliseconds" },
+                { tag: "acceptance", name: "acceptanceSpin", property: "acceptanceMs",
+                  accessible: "Left Channel: acceptance time, milliseconds" },
+            ]
+        }
+
+        function test_timing_section_by_keyboard(data) {
+            store(Mode.MOUSE, ClickType.LEFT, Qt.Key_Space, 0)
+            configurationLeftChannel[data.property] = 0
+            configurationLeftChannel.latch = false
+            var item = make({})
+            var toggle = tile(item, "timingToggle")
+            var grid = tile(item, "timingGrid")
+            compare(grid.visible, false)
+            compare(toggle.Accessible.name, "Left Channel: timing")
+            tile(item, "keyName").forceActiveFocus(Qt.TabFocusReason)
+            keyClick(Qt.Key_Tab)
+            compare(activeName(), "timingToggle")
+            keyClick(Qt.Key_Return)
+            tryCompare(grid, "visible", true)
+            verify(toggle.checked, "a screen reader hears it as checked")
+            item.height = item.implicitHeight
+
+            var spin = tile(item, data.name)
+            compare(spin.Accessible.name, data.accessible)
+            spin.forceActiveFocus(Qt.TabFocusReason)
+            keyClick(Qt.Key_Up)
+            compare(configurationLeftChannel[data.property], 50)
+            keyClick(Qt.Key_Down)
+            keyClick(Qt.Key_Down)
+            compare(configurationLeftChannel[data.property], 0, "never below 0")
+            // Typed beyond the range: brought back to 5000 ms.
+            spin.contentItem.selectAll()
+            keyClick(Qt.Key_9)
+            keyClick(Qt.Key_9)
+            keyClick(Qt.Key_9)
+            keyClick(Qt.Key_9)
+            keyClick(Qt.Key_9)
+            keyClick(Qt.Key_Return)
+            compare(configurationLeftChannel[data.property], 5000)
+            // A value stored elsewhere (a loaded file) shows at once.
+            configurationLeftChannel[data.property] = 300
+            compare(spin.value, 300)
+
+            var latch = tile(item, "latchSwitch")
+            compare(latch.Accessible.name, "Left Channel: latch, one press holds, the next lets go")
+            latch.forceActiveFocus(Qt.TabFocusReason)
+            keyClick(Qt.Key_Space)
+            verify(configurationLeftChannel.latch)
+            keyClick(Qt.Key_Return)
+            verify(!configurationLeftChannel.latch)
+
+            tile(item, "timingToggle").forceActiveFocus(Qt.TabFocusReason)
+            keyClick(Qt.Key_Space)
+            tryCompare(grid, "visible", false)
+            configurationLeftChannel[data.property] = 0
+        }
+
         Component {
             id: spyComponent
 

@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtQuick.Window 2.15
 import QtQuick.Controls.Material 2.15
 import QtTest 1.2
+import com.korvane 1.0
 
 // The main window: forwarding of switch presses, the error overlay, port
 // auto-selection, theme, full screen, remembered visibility and the window
@@ -82,6 +83,38 @@ Item {
             window.__pressed = true;
             mouseCom.released(data.channel);
             compare(window.__pressed, !data.forwarded, "the release takes the same road");
+        }
+
+        // A latched channel says what it holds in the window and the tray
+        // tooltip; whatever ends the link's port lets go of it.
+        function test_latchedInputIsShownAndReleased_data() {
+            return [
+                { tag: "pause", end: function() { window.setPaused(true); } },
+                { tag: "port closed", end: function() { child("mouseCom").portClosed("ttyUSB0"); } },
+                { tag: "latch turned off", end: function() { configurationLeftChannel.latch = false; } }
+            ];
+        }
+
+        function test_latchedInputIsShownAndReleased(data) {
+            var mouseCom = child("mouseCom");
+            var tray = child("systemTrayIcon");
+            var held = child("heldLabel");
+            var tooltip = tray.tooltip;
+            configurationLeftChannel.mode = Mode.MOUSE;
+            configurationLeftChannel.clickType = ClickType.LEFT;
+            configurationLeftChannel.latch = true;
+            mouseCom.pressed(0);
+            mouseCom.released(0);
+            compare(appInterface.heldText, "Left mouse button held");
+            compare(tray.tooltip, tooltip + "\nLeft mouse button held");
+            verify(held.visible);
+            compare(held.text, "Left mouse button held");
+
+            data.end();
+            compare(appInterface.heldText, "");
+            compare(tray.tooltip, tooltip);
+            verify(!held.visible);
+            configurationLeftChannel.latch = false;
         }
 
         function test_errorOverlay() {

@@ -163,6 +163,8 @@ Item {
             configurationSwitch.serialName = "ttyUSB0"
             configurationSwitch.inputLeftChannel = ""
             configurationSwitch.inputRightChannel = ""
+            configurationSwitch.releaseLeftChannel = ""
+            configurationSwitch.releaseRightChannel = ""
             window.Material.theme = Material.Light
             pane.close()
         }
@@ -425,6 +427,8 @@ Item {
             return [
                 { tag: "left", field: "leftInputField", property: "inputLeftChannel" },
                 { tag: "right", field: "rightInputField", property: "inputRightChannel" },
+                { tag: "left release", field: "leftReleaseField", property: "releaseLeftChannel" },
+                { tag: "right release", field: "rightReleaseField", property: "releaseRightChannel" },
             ]
         }
 
@@ -462,11 +466,23 @@ Item {
                 { tag: "right, running link", channel: 1, button: "rightLearnButton", field: "rightInputField",
                   property: "inputRightChannel", other: "inputLeftChannel", running: true,
                   prompt: "Press the right button of the device…", after: "Running" },
+                // The device sends the press line first: a release line is
+                // never learned as the button's own press line.
+                { tag: "left release, running link", channel: 2, button: "leftReleaseLearnButton",
+                  field: "leftReleaseField", property: "releaseLeftChannel", other: "releaseRightChannel",
+                  running: true, press: "inputLeftChannel",
+                  prompt: "Press and let go of the left button of the device…", after: "Running" },
+                { tag: "right release, paused link", channel: 3, button: "rightReleaseLearnButton",
+                  field: "rightReleaseField", property: "releaseRightChannel", other: "releaseLeftChannel",
+                  running: false, press: "inputRightChannel",
+                  prompt: "Press and let go of the right button of the device…", after: "Paused" },
             ]
         }
 
         function test_learn(data) {
             configurationSwitch[data.other] = "KEEP"
+            if (data.press)
+                configurationSwitch[data.press] = "Btn 1"
             var page = make()
             if (data.running)
                 link.started = true
@@ -486,6 +502,8 @@ Item {
             // Blank lines are noise: still learning.
             link.lineReceived("")
             link.lineReceived("  \t ")
+            if (data.press)
+                link.lineReceived("btn 1\r\n")
             compare(page.learningChannel, data.channel)
             compare(configurationSwitch[data.property], "")
 

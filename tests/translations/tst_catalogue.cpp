@@ -185,6 +185,12 @@ const Message cstAddedMessages[] = {
     { "ChannelItem", "Cancel", "Annuler" },
     { "ChannelItem", "%1: press the key this button sends",
         "%1 : appuyez sur la touche que ce bouton envoie" },
+    { "PageWelcome", "Left button release sends", "Le bouton gauche relâché envoie" },
+    { "TimingSection", "%1: ignore repeats, milliseconds",
+        "%1 : ignorer les répétitions, en millisecondes" },
+    { "TimingSection", "Latch: one press holds, the next lets go",
+        "Verrouillage : un appui maintient, le suivant relâche" },
+    { "korvane::Translator", "Left mouse button held", "Bouton gauche de la souris maintenu" },
 };
 
 } // namespace

@@ -154,6 +154,7 @@ private:
     // went down, even if the configuration changed in between.
     std::array<datamodel::ConfigurationChannel, SwitchTiming::cst_channels> m_pressedAs;
     QString m_heldText;
+    bool m_forgetting = false;
     QString m_injectionError;
     QString m_inputProblem;
 };

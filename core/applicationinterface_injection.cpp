@@ -52,7 +52,11 @@ void ApplicationInterface::buttonReleased(const ConfigurationChannel& configurat
 
 void ApplicationInterface::releaseAll()
 {
+    // The timing only forgets its holds and latches here: what is down comes
+    // up once, keys in reverse order of pressing, from what was really sent.
+    m_forgetting = true;
     m_timing.releaseAll();
+    m_forgetting = false;
     inject(m_held.takeReleases());
 }
 

@@ -100,7 +100,7 @@ void ApplicationInterface::channelDown(int number)
 
 void ApplicationInterface::channelUp(int number)
 {
-    if (number >= 0 && number < SwitchTiming::cst_channels)
+    if (!m_forgetting && number >= 0 && number < SwitchTiming::cst_channels)
         inject(ChannelRecords::release(m_pressedAs[number]));
     updateHeldText();
 }

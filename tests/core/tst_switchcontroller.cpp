@@ -29,6 +29,7 @@ private slots:
     void sameLines_data();
     void sameLines();
     void learnedLineActsOnlyAfterwards();
+    void releaseLineLearned();
     void deviceLostAndBack();
     void autoSelectPort_data();
     void autoSelectPort();
@@ -163,12 +164,14 @@ void TstSwitchController::transitions_data()
         << S::Running << S::StatusRunning << true << dev << -1 << "X";
     *row("blank line learns nothing", "start learn:0 line:\t")
         << S::Running << S::StatusSetUp << true << dev << 0 << "";
-    *row("channel 2 does not learn", "start learn:2")
+    *row("channel 4 does not learn", "start learn:4")
         << S::Running << S::StatusSetUp << true << dev << -1 << "";
     *row("learn again cancels", "start learn:0 learn:0")
         << S::Running << S::StatusSetUp << true << dev << -1 << "";
     *row("other channel takes over", "start learn:0 learn:1 line:R")
         << S::Running << S::StatusRunning << true << dev << -1 << "";
+    *row("a release line skips the press line", "lines start learn:2 line:l")
+        << S::Running << S::StatusRunning << true << dev << 2 << "L";
     *row("pause ends learning", "start learn:0 pause")
         << S::PausedByUser << S::StatusPaused << false << dev << -1 << "";
     *row("port while learning paused", "start pause learn:1 port:gone")
@@ -256,6 +259,19 @@ void TstSwitchController::learnedLineActsOnlyAfterwards()
     step(QStringLiteral("line:R"));
     QCOMPARE(presses.count(), 1);
     QCOMPARE(presses.at(0).at(0).toInt(), 1);
+}
+
+void TstSwitchController::releaseLineLearned()
+{
+    step(QStringLiteral("lines"));
+    step(QStringLiteral("start"));
+    step(QStringLiteral("learn:3"));
+    step(QStringLiteral("line:R"));
+    step(QStringLiteral("line:R~up"));
+    QCOMPARE(m_controller->learningChannel(), -1);
+    QCOMPARE(m_configuration->releaseRightChannel(), QStringLiteral("R up"));
+    QCOMPARE(m_configuration->inputRightChannel(), QStringLiteral("R"));
+    QCOMPARE(m_configuration->releaseLeftChannel(), QString());
 }
 
 void TstSwitchController::deviceLostAndBack()

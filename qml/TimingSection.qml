@@ -43,6 +43,7 @@ ColumnLayout {
             toggle()
             toggled()
         }
+
         FocusRing {
         }
     }
@@ -112,6 +113,7 @@ ColumnLayout {
                 toggle()
                 toggled()
             }
+
             FocusRing {
             }
         }

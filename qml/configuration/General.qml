@@ -211,6 +211,9 @@ Flickable {
 
                         FocusRing {
                         }
+
+                        ControlOutline {
+                        }
                     }
                 }
             }
@@ -291,6 +294,9 @@ Flickable {
                         }
 
                         FocusRing {
+                        }
+
+                        ControlOutline {
                         }
                     }
 

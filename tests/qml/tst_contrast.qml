@@ -71,6 +71,7 @@ Item {
         }
 
         function cleanup() {
+            window.showWelcomePage()
             var page = window.initialPage
             page.cancelLearning()
             child("mouseCom").started = false
@@ -180,6 +181,12 @@ Item {
                 { what: "unchecked tile outline", minimum: 3,
                   front: function () { return findChild(child("leftChannel"), "rightButton").background.border.color },
                   back: function () { return window.backgroundColor } },
+                { what: "drop-down outline", minimum: 3, settings: true,
+                  front: function () { return findChild(setting("languageComboBox"), "controlOutline").border.color },
+                  back: function () { return setting("languageGroupBox").Material.background } },
+                { what: "unchecked theme choice", minimum: 3, settings: true,
+                  front: function () { return setting(window.isDark ? "lightButton" : "darkButton").indicator.border.color },
+                  back: function () { return setting("themeGroupBox").Material.background } },
                 { what: "error text", minimum: 4.5,
                   front: function () { return child("errorMessage").color },
                   back: function () { return child("errorPlaceholder").background.color },
@@ -197,8 +204,18 @@ Item {
             return rows
         }
 
+        function setting(name) {
+            var found = findChild(window.pageStack.currentItem, name)
+            verify(found, "settings page has " + name)
+            return found
+        }
+
         function test_window(data) {
             window.setTheme(data.dark)
+            if (data.settings) {
+                window.showSettingsPage()
+                tryCompare(window.pageStack, "busy", false)
+            }
             var page = window.initialPage
             var link = child("mouseCom")
             if (data.running || data.learning)

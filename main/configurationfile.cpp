@@ -1,11 +1,10 @@
 #include "main/configurationfile.h"
 
+#include "common/atomicfilewriter.h"
+#include "common/boundedfilereader.h"
 #include "common/exception.h"
 #include "common/logmanager.h"
 #include "datamodel/configuration.h"
-
-#include <QFile>
-#include <QSaveFile>
 
 namespace korvane::shell {
 
@@ -26,15 +25,31 @@ QString ConfigurationFile::backupPath(const QString& path)
 ConfigurationFile::ReadResult ConfigurationFile::read(
     const QString& path, datamodel::Configuration& configuration, bool keepBackupWhenMalformed)
 {
-    QFile file(path);
-    if (!file.exists())
+    using common::BoundedFileReader;
+    QByteArray bytes;
+    QString reason;
+    switch (BoundedFileReader::read(path, cst_max_size, &bytes, &reason)) {
+    case BoundedFileReader::Status::Read:
+        break;
+    case BoundedFileReader::Status::Missing:
         return ReadResult::Missing;
-    if (!file.open(QIODevice::ReadOnly)) {
-        logError(QStringLiteral("Cannot open configuration file"));
+    // Unreadable keeps the file as it is: it is the user's, and may be what
+    // they meant (a link to a shared configuration that is being replaced).
+    case BoundedFileReader::Status::NotRegular:
+        logError(QStringLiteral("The configuration file %1 is not a regular file; it is left as "
+                                "it is and the defaults are used")
+                     .arg(path));
+        return ReadResult::Unreadable;
+    case BoundedFileReader::Status::TooLarge:
+        logError(QStringLiteral("The configuration file %1 is larger than %2 bytes; it is left "
+                                "as it is and the defaults are used")
+                     .arg(path)
+                     .arg(cst_max_size));
+        return ReadResult::Unreadable;
+    case BoundedFileReader::Status::Failed:
+        logError(QStringLiteral("Cannot open configuration file %1: %2").arg(path, reason));
         return ReadResult::Unreadable;
     }
-    const QByteArray bytes = file.readAll();
-    file.close();
     try {
         configuration.fromJson(bytes);
     } catch (const common::Exception& exception) {
@@ -42,16 +57,17 @@ ConfigurationFile::ReadResult ConfigurationFile::read(
         if (keepBackupWhenMalformed) {
             // The write-back at exit replaces this file with what could be read
             // (the defaults); keep the user's text so it can be repaired by hand.
+            // The copy is made of the bytes read, not of the name again, which
+            // may point elsewhere by now.
             const QString backup = backupPath(path);
-            QFile::remove(backup);
-            if (QFile::copy(path, backup))
+            if (common::AtomicFileWriter::write(backup, bytes, &reason))
                 logError(
                     QStringLiteral("The configuration file %1 is damaged; a copy was kept as %2")
                         .arg(path, backup));
             else {
-                logError(
-                    QStringLiteral("Cannot keep a copy of the damaged configuration file %1 as %2")
-                        .arg(path, backup));
+                logError(QStringLiteral(
+                    "Cannot keep a copy of the damaged configuration file %1 as %2: %3")
+                             .arg(path, backup, reason));
                 return ReadResult::Unreadable;
             }
         }
@@ -60,17 +76,11 @@ ConfigurationFile::ReadResult ConfigurationFile::read(
     return ReadResult::Read;
 }
 
-bool ConfigurationFile::write(const QString& path, const datamodel::Configuration& configuration)
+bool ConfigurationFile::write(
+    const QString& path, const datamodel::Configuration& configuration, QString* reason)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = configuration.toJson(QJsonDocument::Indented);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return common::AtomicFileWriter::write(
+        path, configuration.toJson(QJsonDocument::Indented), reason);
 }
 
 } // namespace korvane::shell

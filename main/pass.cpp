@@ -12,6 +12,7 @@
 #include "main/controlsstyle.h"
 #include "main/sceneregistration.h"
 #include "main/screensettings.h"
+#include "main/settingssaver.h"
 #include "main/shutdownsignals.h"
 
 #include <QCommandLineParser>
@@ -21,7 +22,6 @@
 #include <QMessageBox>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
-#include <QSessionManager>
 #include <QSystemTrayIcon>
 
 #include <cstdio>
@@ -100,8 +100,6 @@ int runPass(int& argc, char** argv, bool& finished)
     };
     ShutdownSignals shutdown;
     QObject::connect(&shutdown, &ShutdownSignals::requested, &app, requestEnd);
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &app,
-        [&requestEnd](QSessionManager&) { requestEnd(); });
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QCoreApplication::applicationName());
@@ -151,6 +149,14 @@ int runPass(int& argc, char** argv, bool& finished)
     application.languageList().loadDirectory(KorvanePath::getTranslationPath());
     interface.setLanguage(application.language());
 
+    SettingsSaver saver(configuration, userPath, screenSettingsPath, userFileWritable);
+    for (QObject* section :
+        std::initializer_list<QObject*> { &application, &configuration.get_configurationSwitch(),
+            &configuration.get_configurationSwitch().leftChannel(),
+            &configuration.get_configurationSwitch().rightChannel() })
+        saver.watch(section);
+    saver.followSession(&app);
+
     debug(QStringLiteral("Loading application ..."));
     QQmlApplicationEngine engine;
     setSceneContext(engine.rootContext(), interface);
@@ -199,10 +205,7 @@ int runPass(int& argc, char** argv, bool& finished)
     // Whatever was pressed on behalf of the switch goes up before we leave.
     interface.releaseAll();
 
-    debug(QStringLiteral("Write user configuration into %1").arg(userPath));
-    if (!userFileWritable || !ConfigurationFile::write(userPath, configuration))
-        error(QStringLiteral("Cannot write user configuration"));
-    ScreenSettings::write(screenSettingsPath, application.scale(), application.orientation());
+    saver.saveAll();
 
     app.clean();
     LogManager::Destroy();

@@ -5,14 +5,19 @@
 #include "datamodel/configuration.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using korvane::datamodel::Configuration;
 
@@ -52,8 +57,139 @@ static QString copyProgramInto(const QTemporaryDir& tree)
 class TestStartup : public QObject {
     Q_OBJECT
 
+private:
+    // The program's folder on a tiny filesystem of its own. Needs root.
+    bool mountSmallFolder()
+    {
+        const QString folder = homeFile(QString());
+        QDir().mkpath(folder);
+        if (::geteuid() != 0
+            || ::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0, "size=64k") != 0)
+            return false;
+        m_mounted = folder;
+        return true;
+    }
+
+    // Leaves no room at all on it.
+    void fill()
+    {
+        QFile filler(homeFile(QStringLiteral("filler")));
+        QVERIFY(filler.open(QIODevice::WriteOnly));
+        const QByteArray page(4096, 'x');
+        while (filler.write(page) == page.size() && filler.flush()) { }
+    }
+
+    QString m_mounted;
+
 private slots:
     void init() { QDir(homeFile(QString())).removeRecursively(); }
+
+    void cleanup()
+    {
+        if (!m_mounted.isEmpty())
+            ::umount2(QFile::encodeName(m_mounted).constData(), MNT_DETACH);
+        m_mounted.clear();
+    }
+
+    void strangeUserFileIsNeitherReadNorReplaced_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("logged");
+        QTest::newRow("FIFO without a writer") << "fifo"
+                                               << "is not a regular file";
+        QTest::newRow("link to /dev/zero") << "zero"
+                                           << "is not a regular file";
+        QTest::newRow("larger than 1 MiB") << "large"
+                                           << "is larger than 1048576 bytes";
+    }
+
+    // Start-up neither hangs nor reads without end, and the thing in the
+    // file's place is left as it was.
+    void strangeUserFileIsNeitherReadNorReplaced()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, logged);
+        const QString path = homeFile(QStringLiteral("korvane.json"));
+        QDir().mkpath(homeFile(QString()));
+        const QByteArray large = "{\"configuration\":{}}" + QByteArray(1024 * 1024, ' ');
+        if (kind == QLatin1String("fifo"))
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else if (kind == QLatin1String("zero"))
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+        else
+            writeFile(path, large);
+
+        QElapsedTimer started;
+        started.start();
+        ProgramRunner korvane(QStringLiteral(KORVANE_PROGRAM));
+        korvane.start();
+        QVERIFY2(korvane.waitForLog(QStringLiteral("Execute application ...")),
+            qPrintable(korvane.log()));
+        qInfo("%s: %lld ms to the event loop", qPrintable(kind), started.elapsed());
+        QVERIFY2(korvane.log().contains(logged), qPrintable(korvane.log()));
+        QVERIFY(korvane.terminate());
+        QCOMPARE(korvane.exitCode(), 0);
+
+        const QFileInfo info(path);
+        if (kind == QLatin1String("zero"))
+            QCOMPARE(info.symLinkTarget(), QStringLiteral("/dev/zero"));
+        else if (kind == QLatin1String("fifo"))
+            QVERIFY(!info.isFile() && info.exists());
+        else
+            QCOMPARE(readFile(path), large);
+        QVERIFY(!QFile::exists(path + QStringLiteral(".bak")));
+    }
+
+    // A change the window makes (it picks the first listed port in place of
+    // the foreign default) is on disk before the process is killed outright.
+    void changeInTheWindowSurvivesKill()
+    {
+        writeFile(homeFile(QStringLiteral("korvane.json")),
+            R"({"configuration":{"switch":{"serial_name":"COM5","input_left":"kept"}}})");
+        ProgramRunner korvane(QStringLiteral(KORVANE_PROGRAM));
+        korvane.start();
+        const QRegularExpression chosen(QStringLiteral("Auto configure com port = (\\S+)"));
+        QVERIFY2(korvane.waitForLog(QStringLiteral("Execute application ...")),
+            qPrintable(korvane.log()));
+        const QRegularExpressionMatch match = chosen.match(korvane.log());
+        if (!match.hasMatch()) {
+            korvane.terminate();
+            QSKIP("no serial port listed here: the window changes nothing on its own");
+        }
+        QVERIFY2(korvane.waitForLog(QStringLiteral("Write user configuration into")),
+            qPrintable(korvane.log()));
+        ::kill(static_cast<pid_t>(korvane.pid()), SIGKILL);
+        QVERIFY(korvane.waitForFinished());
+        QCOMPARE(korvane.exitStatus(), QProcess::CrashExit);
+        Configuration written;
+        QVERIFY(written.fromJson(readFile(homeFile(QStringLiteral("korvane.json")))));
+        QCOMPARE(written.get_configurationSwitch().serialName(), match.captured(1));
+        QCOMPARE(written.get_configurationSwitch().inputLeftChannel(), QStringLiteral("kept"));
+    }
+
+    // A full disk leaves both files byte for byte as they were, and says why.
+    void fullDiskKeepsTheOldFiles()
+    {
+        const QByteArray configuration
+            = R"({"configuration":{"application":{"theme":"DARK"},"switch":{"serial_name":"COM5"}}})";
+        const QByteArray screen
+            = "[General]\norientation=ORIENTATION_PREFERENCE_PORTRAIT\nscale=1.25\n";
+        if (!mountSmallFolder())
+            QSKIP("a small filesystem needs root to mount it");
+        writeFile(homeFile(QStringLiteral("korvane.json")), configuration);
+        writeFile(homeFile(QStringLiteral("screen.ini")), screen);
+        fill();
+        ProgramRunner korvane(QStringLiteral(KORVANE_PROGRAM));
+        korvane.start();
+        QVERIFY2(korvane.waitForLog(QStringLiteral("Execute application ...")),
+            qPrintable(korvane.log()));
+        QVERIFY(korvane.terminate());
+        QVERIFY2(korvane.log().contains(
+                     QStringLiteral("Cannot write user configuration: No space left on device")),
+            qPrintable(korvane.log()));
+        QCOMPARE(readFile(homeFile(QStringLiteral("korvane.json"))), configuration);
+        QCOMPARE(readFile(homeFile(QStringLiteral("screen.ini"))), screen);
+    }
 
     void firstStartWritesDefaults()
     {

@@ -350,6 +350,18 @@ void SwitchController::updateState()
 {
     if (m_batchDepth > 0)
         return;
+    // What is shown must be true also when someone else drives the link: a
+    // link started elsewhere acts, so it runs; one stopped elsewhere acts no
+    // more, so it is paused and Start takes it up again.
+    const bool active = m_link && (m_link->started() || m_link->reconnecting());
+    if (m_link && !m_listeningOnly) {
+        if (m_pausedByUser && m_link->started())
+            m_pausedByUser = false;
+        else if (!m_pausedByUser && m_seenActive && !active)
+            m_pausedByUser = true;
+    }
+    m_seenActive = m_seenActive || active;
+
     State state = WaitingForDevice;
     if (m_pausedByUser)
         state = PausedByUser;

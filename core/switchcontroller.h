@@ -129,6 +129,9 @@ private:
     bool m_listeningOnly = false;
     bool m_sameLines = false;
     int m_batchDepth = 0;
+    // The link has listened or waited at least once: before that, a link at
+    // rest is not yet started rather than paused.
+    bool m_seenActive = false;
 };
 
 } // namespace korvane::core

@@ -73,7 +73,7 @@ void TstSwitchController::cleanup()
 // One user or device action: "start", "pause", "toggle", "unplug", "lines"
 // (both buttons learned), "disable" (both buttons off), "port:<dev|gone|blank>",
 // "learn:<channel>", "line:<text>" (the device sends it, "~" for a blank),
-// "cancel".
+// "cancel", "linkstop" and "linkstart" (the link driven by someone else).
 void TstSwitchController::step(const QString& step)
 {
     const QString argument = step.section(QLatin1Char(':'), 1);
@@ -83,6 +83,10 @@ void TstSwitchController::step(const QString& step)
         m_controller->pause();
     } else if (step == QLatin1String("toggle")) {
         m_controller->togglePause();
+    } else if (step == QLatin1String("linkstop")) {
+        m_link->stop();
+    } else if (step == QLatin1String("linkstart")) {
+        m_link->start(m_configuration->serialName());
     } else if (step == QLatin1String("cancel")) {
         m_controller->cancelLearning();
     } else if (step == QLatin1String("unplug")) {
@@ -174,6 +178,12 @@ void TstSwitchController::transitions_data()
         << S::Running << S::StatusRunning << true << dev << 2 << "L";
     *row("pause ends learning", "start learn:0 pause")
         << S::PausedByUser << S::StatusPaused << false << dev << -1 << "";
+    *row("link stopped elsewhere shows paused", "lines start linkstop")
+        << S::PausedByUser << S::StatusPaused << false << dev << -1 << "L";
+    *row("link started elsewhere shows running", "lines start pause linkstart")
+        << S::Running << S::StatusRunning << true << dev << -1 << "L";
+    *row("start after a stop elsewhere", "lines start linkstop toggle")
+        << S::Running << S::StatusRunning << true << dev << -1 << "L";
     *row("port while learning paused", "start pause learn:1 port:gone")
         << S::PausedByUser << S::StatusPaused << false << gone << 1 << "";
 }

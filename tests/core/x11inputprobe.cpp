@@ -1,6 +1,7 @@
 // A separate X client for the injection tests: it covers the screen, takes the
-// keyboard focus and prints one line per key or button event it receives, so
-// the tests can assert on what really reached another program.
+// keyboard focus and prints one line per key or button event it receives, and
+// one per pointer move while button 1 is down (a drag), so the tests can
+// assert on what really reached another program.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
@@ -18,7 +19,8 @@ int main()
     const Window window = XCreateSimpleWindow(display, RootWindow(display, screen), 0, 0,
         DisplayWidth(display, screen), DisplayHeight(display, screen), 0, 0, 0);
     XSelectInput(display, window,
-        KeyPressMask | KeyReleaseMask | ButtonPressMask | ButtonReleaseMask | StructureNotifyMask);
+        KeyPressMask | KeyReleaseMask | ButtonPressMask | ButtonReleaseMask | Button1MotionMask
+            | StructureNotifyMask);
     XMapWindow(display, window);
 
     XEvent event;
@@ -49,6 +51,9 @@ int main()
             std::printf("%s %u %lu\n",
                 event.type == ButtonPress ? "button-press" : "button-release", event.xbutton.button,
                 static_cast<unsigned long>(event.xbutton.time));
+            break;
+        case MotionNotify:
+            std::printf("drag %d %d\n", event.xmotion.x, event.xmotion.y);
             break;
         case MappingNotify:
             XRefreshKeyboardMapping(&event.xmapping);

@@ -202,6 +202,46 @@ private slots:
         QCOMPARE(korvane.exitCode(), 0);
     }
 
+    // A latched left button: the first press holds it, the pointer drags, the
+    // next press lets go.
+    void latchedLeftButtonDrags()
+    {
+        const QString port = QDir::tempPath() + QStringLiteral("/switch-latch");
+        Switch device(port);
+        writeFile(homeFile(QStringLiteral("korvane.json")),
+            QStringLiteral(R"({"configuration":{"application":{"theme":"LIGHT","runStartup":false},
+                "switch":{"serial_name":"%1","input_left":"L","input_right":"R",
+                "left_channel":{"enabled":true,"mode":"MOUSE","click_type":"LEFT","key":32,
+                    "modifier":0,"native":"0","latch":true}}}})")
+                .arg(port)
+                .toUtf8());
+
+        ProgramRunner korvane(QStringLiteral(KORVANE_PROGRAM));
+        korvane.start();
+        QVERIFY2(korvane.waitForLog(QStringLiteral("Start listening on serial port ") + port),
+            qPrintable(korvane.log()));
+        Probe probe;
+        QVERIFY(probe.waitFor(QStringLiteral("ready")));
+
+        device.press('l');
+        QVERIFY2(probe.waitFor(QStringLiteral("button-press 1 ")), qPrintable(probe.seen()));
+        xdotool({ QStringLiteral("mousemove"), QStringLiteral("300"), QStringLiteral("200") });
+        QVERIFY2(probe.waitFor(QStringLiteral("drag 300 200")), qPrintable(probe.seen()));
+        QVERIFY2(
+            !probe.seen().contains(QStringLiteral("button-release 1 ")), qPrintable(probe.seen()));
+        device.press('l');
+        QVERIFY2(probe.waitFor(QStringLiteral("button-release 1 ")), qPrintable(probe.seen()));
+
+        const QString seen = probe.seen();
+        QVERIFY(seen.indexOf(QStringLiteral("button-press 1 "))
+            < seen.indexOf(QStringLiteral("drag 300 200")));
+        QVERIFY(seen.indexOf(QStringLiteral("drag 300 200"))
+            < seen.indexOf(QStringLiteral("button-release 1 ")));
+        QCOMPARE(seen.count(QStringLiteral("button-press 1 ")), 1);
+        QVERIFY(korvane.terminate());
+        QCOMPARE(korvane.exitCode(), 0);
+    }
+
     void withoutTrayTheWindowStaysShown()
     {
         if (!xdotool({ QStringLiteral("search"), QStringLiteral("--classname"),

@@ -144,14 +144,8 @@ Item {
             FocusRing {
             }
 
-            // The knob's outline keeps an unchecked switch visible on the card.
-            Rectangle {
-                parent: enableSwitch.indicator ? enableSwitch.indicator.handle : null
-                anchors.fill: parent
-                radius: width / 2
-                color: "transparent"
-                border.width: 1
-                border.color: Colors.scheme(enableSwitch.Material.theme === Material.Dark).boundary
+            SwitchKnobOutline {
+                control: enableSwitch
             }
         }
 

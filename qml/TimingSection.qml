@@ -1,6 +1,7 @@
 import QtQuick 2.9
 import QtQuick.Layouts 1.3
 import QtQuick.Controls 2.2
+import QtQuick.Controls.Material 2.2
 import Korvane.Gui 1.0
 
 // The timing aids of one channel, folded away until asked for: ignore repeats,
@@ -34,7 +35,8 @@ ColumnLayout {
         Accessible.name: qsTr("%1: timing").arg(root.channelName)
         Accessible.description: qsTr("Ignore repeats, hold time, acceptance time and latch")
 
-        onToggled: root.expanded = checked
+        // Also when a screen reader's toggle action flipped it.
+        onCheckedChanged: root.expanded = checked
         Keys.onReturnPressed: {
             toggle()
             toggled()
@@ -104,7 +106,12 @@ ColumnLayout {
             Layout.columnSpan: 2
             Accessible.name: qsTr("%1: latch, one press holds, the next lets go").arg(root.channelName)
 
-            onToggled: root.configuration.latch = checked
+            // Whatever flipped it, a screen reader's toggle action included, is
+            // what the channel keeps.
+            onCheckedChanged: {
+                if (root.configuration && root.configuration.latch !== checked)
+                    root.configuration.latch = checked
+            }
             Keys.onReturnPressed: {
                 toggle()
                 toggled()
@@ -115,6 +122,10 @@ ColumnLayout {
             }
 
             FocusRing {
+            }
+
+            SwitchKnobOutline {
+                control: latchSwitch
             }
         }
     }
@@ -132,7 +143,17 @@ ColumnLayout {
         focusPolicy: Qt.StrongFocus
         Layout.preferredWidth: 180
 
-        onValueModified: if (spin.configuration) spin.configuration[spin.key] = value
+        // Any change, a screen reader setting the value included, is kept.
+        onValueChanged: {
+            if (spin.configuration && spin.configuration[spin.key] !== value)
+                spin.configuration[spin.key] = value
+        }
+
+        background: FieldUnderline {
+            implicitWidth: 192
+            implicitHeight: spin.Material.touchTarget
+            lineY: height - 1 - spin.bottomPadding / 2
+        }
 
         // Follows the section also after the user has moved the value.
         Binding {

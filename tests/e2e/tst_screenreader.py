@@ -174,6 +174,20 @@ def main():
         wait_until("the tile to show checked", lambda: "checked" in states(tile))
         wait_until("the other tile to show unchecked", lambda: "checked" not in states(chosen))
 
+        # The timing aids: unfolded, a value set and the latch switched on,
+        # each through what a screen reader offers.
+        timing = find("Left Channel: timing")
+        if timing is None:
+            fail("the timing section's button is named after its channel")
+        timing.queryAction().doAction(0)
+        hold = wait_until("the hold time box",
+                          lambda: find("Left Channel: hold time, milliseconds"))
+        hold.queryValue().currentValue = 250
+        latch = wait_until("the latch switch",
+                           lambda: find("Left Channel: latch, one press holds, the next lets go"))
+        latch.queryAction().doAction(0)
+        wait_until("the latch to show checked", lambda: "checked" in states(latch))
+
         app_process.send_signal(signal.SIGTERM)
         app_process.wait(TIMEOUT)
         with open(home_file("korvane.json"), encoding="utf-8") as saved:
@@ -182,6 +196,8 @@ def main():
             fail("the switched-on channel is saved enabled: %r" % left)
         if left.get("click_type") != "RIGHT" or left.get("mode") != "MOUSE":
             fail("the chosen tile is saved: %r" % left)
+        if left.get("hold_ms") != 250 or left.get("latch") is not True:
+            fail("the timing set by the screen reader is saved: %r" % left)
         print("PASS", flush=True)
         return 0
     finally:

@@ -181,6 +181,12 @@ Item {
                 { what: "unchecked tile outline", minimum: 3,
                   front: function () { return findChild(child("leftChannel"), "rightButton").background.border.color },
                   back: function () { return window.backgroundColor } },
+                { what: "timing field underline", minimum: 3,
+                  front: function () {
+                      findChild(child("leftChannel"), "timingSection").expanded = true
+                      return findChild(child("leftChannel"), "holdSpin").background.children[0].color
+                  },
+                  back: function () { return window.backgroundColor } },
                 { what: "drop-down outline", minimum: 3, settings: true,
                   front: function () { return findChild(setting("languageComboBox"), "controlOutline").border.color },
                   back: function () { return setting("languageGroupBox").Material.background } },

@@ -183,6 +183,9 @@ Gui.PageStackWindow {
     }
     // A size remembered at another scale can be larger than the screen.
     onScreenChanged: keepOnScreen()
+    // Learning drops the device's release lines too: nothing may stay held
+    // that only such a line, or the next press, would let go of.
+    onLearningInputChanged: if (learningInput) appInterface.releaseAll()
 
     Component.onCompleted: {
         if (windowsSettings.state !== 0)

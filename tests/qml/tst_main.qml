@@ -91,7 +91,12 @@ Item {
             return [
                 { tag: "pause", end: function() { window.setPaused(true); } },
                 { tag: "port closed", end: function() { child("mouseCom").portClosed("ttyUSB0"); } },
-                { tag: "latch turned off", end: function() { configurationLeftChannel.latch = false; } }
+                { tag: "latch turned off", end: function() { configurationLeftChannel.latch = false; } },
+                { tag: "learning starts", end: function() {
+                    // As if open, so learning does not try a real port.
+                    child("mouseCom").started = true;
+                    window.initialPage.toggleLearning(2);
+                } }
             ];
         }
 
@@ -114,6 +119,8 @@ Item {
             compare(appInterface.heldText, "");
             compare(tray.tooltip.indexOf("held"), -1, tray.tooltip);
             verify(!held.visible);
+            window.initialPage.cancelLearning();
+            mouseCom.stop();
             configurationLeftChannel.latch = false;
         }
 

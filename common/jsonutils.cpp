@@ -248,9 +248,17 @@ QJsonObject JsonUtils::writeQByteArray(const QByteArray& bytes, bool compress)
 QByteArray JsonUtils::readQByteArray(const QJsonObject& object, bool compressed)
 {
     const QByteArray bytes = QByteArray::fromBase64(object.value(cstData).toString().toLatin1());
-    if (compressed && !bytes.isEmpty())
-        return qUncompress(bytes);
-    return bytes;
+    if (!compressed || bytes.isEmpty())
+        return bytes;
+    // qUncompress allocates what the stored size header says before it looks
+    // at the data: a few bytes of a damaged file could ask for gigabytes.
+    if (bytes.size() < 4)
+        return QByteArray();
+    const quint32 size = (quint32(quint8(bytes[0])) << 24) | (quint32(quint8(bytes[1])) << 16)
+        | (quint32(quint8(bytes[2])) << 8) | quint32(quint8(bytes[3]));
+    if (size > cst_max_uncompressed_size)
+        return QByteArray();
+    return qUncompress(bytes);
 }
 
 QJsonObject JsonUtils::writeAlignment(Qt::Alignment alignment)

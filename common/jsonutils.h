@@ -55,6 +55,8 @@ public:
     static QJsonObject writeTime(const QTime& time);
     static QTime readTime(const QJsonObject& object);
 
+    // Compressed bytes whose stored size exceeds this read as empty.
+    static constexpr quint32 cst_max_uncompressed_size = 16 * 1024 * 1024;
     static QJsonObject writeQByteArray(const QByteArray& bytes, bool compress = false);
     static QByteArray readQByteArray(const QJsonObject& object, bool compressed = false);
 

@@ -13,7 +13,7 @@ namespace korvane::common {
 class KORVANE_COMMON_EXPORT LogLevel {
     Q_GADGET
 public:
-    enum Type {
+    enum Type : int {
         LEVEL_DEBUG = 0,
         LEVEL_INFO,
         LEVEL_WARNING,

@@ -39,6 +39,10 @@ class KORVANE_CORE_EXPORT ApplicationInterface : public QObject {
 public:
     // Exit code of the event loop that makes the entry function start again.
     static const int cst_reboot_code;
+    // The largest Qt key code, and the modifier bits above it.
+    static constexpr quint32 cst_max_key_code = Qt::Key_unknown;
+    static constexpr quint32 cst_modifier_bits = Qt::ShiftModifier | Qt::ControlModifier
+        | Qt::AltModifier | Qt::MetaModifier | Qt::KeypadModifier | Qt::GroupSwitchModifier;
 
     // The application object must exist already: the interface installs
     // itself as its event filter.

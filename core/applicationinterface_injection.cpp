@@ -96,9 +96,14 @@ void ApplicationInterface::reportInjectionFailure(const QString& reason)
 
 QString ApplicationInterface::keyString(qulonglong key, int modifier)
 {
-    if (key == 0)
+    // Both come from the configuration file as any number: only a key code
+    // and modifier bits as Qt defines them make a combination (a plain sum of
+    // the extremes would overflow).
+    const quint32 code = static_cast<quint32>(key);
+    const quint32 modifiers = static_cast<quint32>(modifier);
+    if (code == 0 || code > cst_max_key_code || (modifiers & ~cst_modifier_bits) != 0)
         return QString();
-    const int combination = static_cast<int>(static_cast<quint32>(key)) + modifier;
+    const int combination = static_cast<int>(code | modifiers);
     const QString text = QKeySequence(combination).toString(QKeySequence::PortableText);
     if (QKeySequence(text, QKeySequence::NativeText).toString(QKeySequence::PortableText).isEmpty())
         return QString();

@@ -341,7 +341,9 @@ void MouseCom::lineTimeout()
 void MouseCom::dispatch(const QByteArray& line)
 {
     const quint64 generation = m_generation;
-    const QString received = QString::fromUtf8(line);
+    // With its size: the QByteArray overload stops at the first NUL, and
+    // "L\0XYZ" would then pass for "L".
+    const QString received = QString::fromUtf8(line.constData(), line.size());
     emit lineReceived(received);
     // Lines completed while paused are read and dropped, never replayed.
     if (m_paused || m_generation != generation)

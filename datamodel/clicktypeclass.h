@@ -14,7 +14,7 @@ class KORVANE_DATAMODEL_EXPORT ClickTypeClass {
     Q_GADGET
 
 public:
-    enum Type { EMPTY, LEFT, RIGHT, MIDDLE, DOUBLE, SCROLLUP, SCROLLDOWN };
+    enum Type : int { EMPTY, LEFT, RIGHT, MIDDLE, DOUBLE, SCROLLUP, SCROLLDOWN };
     Q_ENUM(Type)
 
     static const QString cstTab[];

@@ -9,6 +9,9 @@
 // library: every holder keeps its own typed static functions on top of these.
 namespace korvane::datamodel::enumtext {
 
+// The holders' enumerations all have `int` as their fixed underlying type, so
+// a number outside them (from a file, or a test) is a defined value that
+// reaches these checks instead of undefined behaviour.
 inline QString toString(const QString* table, int count, int value)
 {
     // A number outside the enumeration has no key text; an empty text is safer

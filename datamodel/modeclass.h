@@ -14,7 +14,7 @@ class KORVANE_DATAMODEL_EXPORT ModeClass {
     Q_GADGET
 
 public:
-    enum Type { NONE, KEYBOARD, MOUSE };
+    enum Type : int { NONE, KEYBOARD, MOUSE };
     Q_ENUM(Type)
 
     static const QString cstTab[];

@@ -9,7 +9,7 @@ namespace korvane::datamodel {
 
 // A user role, with a translated display name and an icon inside the resources.
 struct KORVANE_DATAMODEL_EXPORT Role {
-    enum Type { NONE, DEMO, GUEST, USER, ADMIN, VESPER };
+    enum Type : int { NONE, DEMO, GUEST, USER, ADMIN, VESPER };
 
     static const QString cstTab[];
     static const int cstSize;

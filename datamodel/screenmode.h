@@ -9,7 +9,7 @@ namespace korvane::datamodel {
 
 // The colour order of a screen, with a translated display name.
 struct KORVANE_DATAMODEL_EXPORT ScreenMode {
-    enum Type { NONE, RGB, BGR };
+    enum Type : int { NONE, RGB, BGR };
 
     static const QString cstTab[];
     static const int cstSize;

@@ -9,7 +9,7 @@ namespace korvane::datamodel {
 
 // The interface theme, stored in the configuration by its key text.
 struct KORVANE_DATAMODEL_EXPORT Theme {
-    enum Type { NONE, LIGHT, DARK };
+    enum Type : int { NONE, LIGHT, DARK };
 
     static const QString cstTab[];
     static const int cstSize;

@@ -205,6 +205,30 @@ private slots:
         QCOMPARE(JsonUtils::readQByteArray(object, compress), bytes);
     }
 
+    // What a damaged or hostile file may hold in place of compressed bytes.
+    void compressedStored_data()
+    {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<QByteArray>("read");
+        const QByteArray big = qCompress(QByteArray(100000, 'z'));
+        QTest::newRow("well formed") << big << QByteArray(100000, 'z');
+        QTest::newRow("size header of 1.7 GB")
+            << QByteArray("\x66\x00\x00\x00", 4) + big.mid(4) << QByteArray();
+        QTest::newRow("size header just beyond the bound")
+            << QByteArray("\x01\x00\x00\x01", 4) + big.mid(4) << QByteArray();
+        QTest::newRow("size header only") << QByteArray("\x00\x00\x00\x10", 4) << QByteArray();
+        QTest::newRow("shorter than a size header") << QByteArray("\x01", 1) << QByteArray();
+        QTest::newRow("not compressed at all")
+            << QByteArray("\x00\x00\x00\x05hello", 9) << QByteArray();
+    }
+    void compressedStored()
+    {
+        QFETCH(QByteArray, stored);
+        QFETCH(QByteArray, read);
+        const QJsonObject object { { "data", QString::fromLatin1(stored.toBase64()) } };
+        QCOMPARE(JsonUtils::readQByteArray(object, true), read);
+    }
+
     void alignmentWrite_data()
     {
         QTest::addColumn<int>("flags");

@@ -247,6 +247,15 @@ void TestApplicationInterface::keyString_data()
     QTest::newRow("Space") << qulonglong(Qt::Key_Space) << 0 << "Space";
     // Only the low 32 bits of the key count.
     QTest::newRow("high bits dropped") << (qulonglong(1) << 40 | Qt::Key_B) << 0 << "B";
+    // Any number may stand in the file: nothing overflows, nothing is made up.
+    QTest::newRow("key at int max") << qulonglong(INT_MAX) << 0 << QString();
+    QTest::newRow("key beyond Qt's codes") << qulonglong(Qt::Key_unknown + 1) << 0 << QString();
+    QTest::newRow("modifier at int max") << qulonglong(Qt::Key_A) << INT_MAX << QString();
+    QTest::newRow("modifier at int min") << qulonglong(Qt::Key_A) << INT_MIN << QString();
+    QTest::newRow("both at int max") << qulonglong(INT_MAX) << INT_MAX << QString();
+    QTest::newRow("key from a negative number") << qulonglong(-1) << 0 << QString();
+    QTest::newRow("modifier bits of the key")
+        << qulonglong(Qt::Key_A | Qt::ShiftModifier) << 0 << QString();
 }
 
 void TestApplicationInterface::keyString()

@@ -243,6 +243,13 @@ void TestMouseCom::wire_data()
                                    << "R" << false << "p1 r1 c1";
     QTest::newRow("key with line end") << QByteArray("L\r\n") << "L\r"
                                        << "R" << false << "p0 r0 c0";
+    // A NUL is part of the line, not its end.
+    QTest::newRow("NUL after the key") << QByteArray("L\0XYZ\n", 6) << "L"
+                                       << "R" << false << "";
+    QTest::newRow("NUL after the key, byte by byte") << QByteArray("R\0\nL\0\n", 6) << "L"
+                                                     << "R" << true << "";
+    QTest::newRow("NUL alone") << QByteArray("\0\n", 2) << "L"
+                               << "R" << false << "";
 }
 
 void TestMouseCom::wire()

@@ -485,10 +485,16 @@ StackPage {
                                 Layout.fillWidth: true
                                 text: configurationSwitch.releaseLeftChannel
                                 placeholderText: qsTr("Nothing: every press is a click")
+                                // The style's hint grey is too faint for a sentence.
+                                placeholderTextColor: root.colors.secondaryText
                                 selectByMouse: true
                                 Accessible.name: leftReleaseLabel.text
 
                                 onEditingFinished: root.setInput(2, text)
+
+                                background: FieldUnderline {
+                                    lineY: control.height - control.bottomPadding + 7
+                                }
                             }
 
                             Button {
@@ -498,7 +504,8 @@ StackPage {
                                 text: qsTr("Learn")
                                 highlighted: root.learningChannel === 2
                                 focusPolicy: Qt.StrongFocus
-                                Accessible.name: text + " " + leftReleaseLabel.text
+                                Material.accent: root.colors.armed
+                                Accessible.name: qsTr("Learn what the left button sends when let go")
                                 Accessible.description: qsTr("Press and let go of the left button of the device…")
 
                                 onClicked: root.toggleLearning(2)
@@ -522,10 +529,16 @@ StackPage {
                                 Layout.fillWidth: true
                                 text: configurationSwitch.releaseRightChannel
                                 placeholderText: qsTr("Nothing: every press is a click")
+                                // The style's hint grey is too faint for a sentence.
+                                placeholderTextColor: root.colors.secondaryText
                                 selectByMouse: true
                                 Accessible.name: rightReleaseLabel.text
 
                                 onEditingFinished: root.setInput(3, text)
+
+                                background: FieldUnderline {
+                                    lineY: control.height - control.bottomPadding + 7
+                                }
                             }
 
                             Button {
@@ -535,7 +548,8 @@ StackPage {
                                 text: qsTr("Learn")
                                 highlighted: root.learningChannel === 3
                                 focusPolicy: Qt.StrongFocus
-                                Accessible.name: text + " " + rightReleaseLabel.text
+                                Material.accent: root.colors.armed
+                                Accessible.name: qsTr("Learn what the right button sends when let go")
                                 Accessible.description: qsTr("Press and let go of the right button of the device…")
 
                                 onClicked: root.toggleLearning(3)

@@ -536,8 +536,16 @@
         <translation>Apprendre ce qu'envoie le bouton gauche</translation>
     </message>
     <message>
+        <source>Learn what the left button sends when let go</source>
+        <translation>Apprendre ce qu'envoie le bouton gauche quand on le relâche</translation>
+    </message>
+    <message>
         <source>Learn what the right button sends</source>
         <translation>Apprendre ce qu'envoie le bouton droit</translation>
+    </message>
+    <message>
+        <source>Learn what the right button sends when let go</source>
+        <translation>Apprendre ce qu'envoie le bouton droit quand on le relâche</translation>
     </message>
     <message>
         <source>Left Channel</source>

@@ -168,6 +168,15 @@ Item {
                 { what: "armed learn button text", minimum: 4.5, learning: true,
                   front: function () { return child("leftLearnButton").contentItem.color },
                   back: function () { return child("leftLearnButton").background.color } },
+                { what: "field placeholder", minimum: 4.5,
+                  front: function () { return child("leftReleaseField").placeholderTextColor },
+                  back: function () { return window.backgroundColor } },
+                { what: "release field underline", minimum: 3,
+                  front: function () { return child("rightReleaseField").background.children[0].color },
+                  back: function () { return window.backgroundColor } },
+                { what: "armed release learn button text", minimum: 4.5, learning: true, channel: 3,
+                  front: function () { return child("rightReleaseLearnButton").contentItem.color },
+                  back: function () { return child("rightReleaseLearnButton").background.color } },
                 { what: "field underline", minimum: 3,
                   front: function () { return child("leftInputField").background.children[0].color },
                   back: function () { return window.backgroundColor } },
@@ -227,7 +236,7 @@ Item {
             if (data.running || data.learning)
                 link.started = true
             if (data.learning)
-                page.toggleLearning(0)
+                page.toggleLearning(data.channel !== undefined ? data.channel : 0)
             waitForRendering(window.contentItem)
             var back = data.back()
             var under = data.under ? data.under() : window.backgroundColor

@@ -47,6 +47,9 @@ Item {
     width: 860
     height: 900
     Material.theme: Material.Light
+    // As the window does.
+    Material.primary: Colors.scheme(isDark).primary
+    Material.accent: Colors.scheme(isDark).accent
 
     Component {
         id: linkComponent
@@ -653,6 +656,31 @@ Item {
             var page = make()
             link.started = true
             screenshot("welcome_light.png")
+        }
+
+        // One picture per state of the switch, its word checked first.
+        function test_screenshot_state_data() {
+            return [
+                { tag: "running", line: "L", text: "Running" },
+                { tag: "paused", line: "L", pause: true, text: "Paused" },
+                { tag: "waiting", line: "L", port: "/dev/korvane-no-such-port", text: "Waiting for the device" },
+                { tag: "setup", line: "", text: "Set up the buttons" }
+            ]
+        }
+
+        function test_screenshot_state(data) {
+            configurationLeftChannel.enabled = true
+            configurationSwitch.inputLeftChannel = data.line
+            var page = make()
+            if (data.port)
+                controller.choosePort(data.port)
+            else
+                link.started = true
+            if (data.pause)
+                controller.pause()
+            tryCompare(child(page, "statusLabel"), "text", data.text)
+            compare(child(bar, "appBarStatus").text, data.text)
+            screenshot("welcome_state_" + data.tag + ".png")
         }
 
         function test_screenshot_learning() {

@@ -4,8 +4,14 @@
 #include "core/portselection.h"
 
 #include <QDebug>
+#include <QFile>
 #include <QSerialPortInfo>
 #include <QThread>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <unistd.h>
+#endif
 
 namespace korvane::core {
 
@@ -18,6 +24,44 @@ QString matchForm(const QString& key)
     while (form.endsWith(QLatin1Char('\n')) || form.endsWith(QLatin1Char('\r')))
         form.chop(1);
     return form;
+}
+
+// Whether this user may read the port's node: a lock held by another program
+// gives a permission error too. A name is a node under /dev/ unless it is a
+// path, as for the serial library.
+bool mayRead(const QString& name)
+{
+#ifdef Q_OS_UNIX
+    const bool path = name.startsWith(QLatin1Char('/')) || name.startsWith(QLatin1String("./"))
+        || name.startsWith(QLatin1String("../"));
+    const QString node = path ? name : QStringLiteral("/dev/") + name;
+    return ::access(QFile::encodeName(node).constData(), R_OK) == 0 || errno != EACCES;
+#else
+    Q_UNUSED(name)
+    return true;
+#endif
+}
+
+// What the user reads when the port does not open: what is wrong in plain
+// words and what Korvane does next; the system's own text goes to the log.
+QString openErrorText(QSerialPort::SerialPortError error, const QString& name)
+{
+    if (error == QSerialPort::DeviceNotFoundError)
+        return korvane::Translator::tr(
+            "The switch device on %1 is not there. Korvane connects as soon as it is plugged in.")
+            .arg(name);
+    if (error == QSerialPort::PermissionError && !mayRead(name))
+        return korvane::Translator::tr(
+            "Korvane may not open the switch device on %1. On Debian and similar systems, add "
+            "your user to the dialout group: `sudo usermod -aG dialout $USER`, then log out and "
+            "in. Korvane keeps trying and connects as soon as it may.")
+            .arg(name);
+    if (error == QSerialPort::PermissionError)
+        return korvane::Translator::tr("The switch device on %1 is in use by another program. "
+                                       "Korvane connects as soon as it is free.")
+            .arg(name);
+    return korvane::Translator::tr("Cannot open the switch device on %1. Korvane keeps trying.")
+        .arg(name);
 }
 
 struct NotificationGuard {
@@ -153,13 +197,16 @@ bool MouseCom::start(QString serialPortName)
             break;
     }
     const QString reason = m_port ? m_port->errorString() : QString();
+    const QSerialPort::SerialPortError kind
+        = m_port ? m_port->error() : QSerialPort::DeviceNotFoundError;
+    qWarning().noquote() << QStringLiteral("Serial port %1: %2").arg(m_portName, reason);
     // The device may simply not be plugged in yet: keep watching for it. The
     // state is complete before any signal, so a receiver may call stop().
     qDebug().noquote() << QStringLiteral("Waiting for serial port %1 to appear").arg(m_portName);
     m_reconnectTimer.start();
     m_reconnecting = true;
     m_started = false;
-    m_error = korvane::Translator::tr("Failed to open port %1\n%2").arg(m_portName, reason);
+    m_error = openErrorText(kind, m_portName);
     emit startedChanged(m_started);
     emit errorChanged(m_error);
     emit reconnectingChanged(m_reconnecting);
@@ -390,9 +437,9 @@ void MouseCom::handleError(QSerialPort::SerialPortError error)
     releasePort();
     m_reconnectTimer.start();
     m_reconnecting = true;
-    m_error
-        = korvane::Translator::tr("An I/O error occurred while reading the data from port %1\n%2")
-              .arg(name, reason);
+    m_error = korvane::Translator::tr(
+        "The switch device on %1 is unplugged. Korvane reconnects as soon as it is back.")
+                  .arg(name);
     emit reconnectingChanged(m_reconnecting);
     emit startedChanged(m_started);
     emit errorChanged(m_error);

@@ -185,6 +185,26 @@
 <context>
     <name>korvane::Translator</name>
     <message>
+        <source>The switch device on %1 is not there. Korvane connects as soon as it is plugged in.</source>
+        <translation>L&apos;appareil à contacteurs sur %1 n&apos;est pas là. Korvane s&apos;y connecte dès qu&apos;il est branché.</translation>
+    </message>
+    <message>
+        <source>Korvane may not open the switch device on %1. On Debian and similar systems, add your user to the dialout group: `sudo usermod -aG dialout $USER`, then log out and in. Korvane keeps trying and connects as soon as it may.</source>
+        <translation>Korvane n&apos;a pas le droit d&apos;ouvrir l&apos;appareil à contacteurs sur %1. Sur Debian et les systèmes semblables, ajoutez votre utilisateur au groupe dialout : `sudo usermod -aG dialout $USER`, puis déconnectez-vous et reconnectez-vous. Korvane continue d&apos;essayer et s&apos;y connecte dès qu&apos;il en a le droit.</translation>
+    </message>
+    <message>
+        <source>The switch device on %1 is in use by another program. Korvane connects as soon as it is free.</source>
+        <translation>L&apos;appareil à contacteurs sur %1 est utilisé par un autre programme. Korvane s&apos;y connecte dès qu&apos;il est libre.</translation>
+    </message>
+    <message>
+        <source>Cannot open the switch device on %1. Korvane keeps trying.</source>
+        <translation>Impossible d&apos;ouvrir l&apos;appareil à contacteurs sur %1. Korvane continue d&apos;essayer.</translation>
+    </message>
+    <message>
+        <source>The switch device on %1 is unplugged. Korvane reconnects as soon as it is back.</source>
+        <translation>L&apos;appareil à contacteurs sur %1 est débranché. Korvane s&apos;y reconnecte dès qu&apos;il est de retour.</translation>
+    </message>
+    <message>
         <source>%1 cannot type or click for you: the kernel&apos;s uinput module is not loaded. Run &quot;sudo modprobe uinput&quot;, and install korvane-uinput.conf in /etc/modules-load.d to load it at every start.</source>
         <translation>%1 ne peut pas taper ni cliquer pour vous : le module uinput du noyau n&apos;est pas chargé. Lancez « sudo modprobe uinput », et installez korvane-uinput.conf dans /etc/modules-load.d pour le charger à chaque démarrage.</translation>
     </message>

@@ -39,6 +39,7 @@ static const char* const keptMessages[] = {
     QT_TRANSLATE_NOOP("korvane::Translator", "Demo"),
     QT_TRANSLATE_NOOP("korvane::Translator", "Error"),
     QT_TRANSLATE_NOOP("korvane::Translator", "Failed to open port %1\n%2"),
+    QT_TRANSLATE_NOOP("korvane::Translator", "Failed to open port %1\n%2"),
     QT_TRANSLATE_NOOP("korvane::Translator", "Fatal"),
     QT_TRANSLATE_NOOP("korvane::Translator", "Guest"),
     QT_TRANSLATE_NOOP("korvane::Translator", "Info"),

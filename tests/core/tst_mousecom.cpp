@@ -20,6 +20,7 @@
 #include <pty.h>
 #include <sys/ioctl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -148,8 +149,7 @@ Paced writePaced(Pty& pty, const QByteArray& bytes)
     return !ok ? Paced::Failed : stalled ? Paced::Stalled : Paced::Ok;
 }
 
-const QString readErrorPrefix
-    = QStringLiteral("An I/O error occurred while reading the data from port ");
+const QString readErrorPrefix = QStringLiteral("The switch device on ");
 
 } // namespace
 
@@ -176,6 +176,7 @@ private slots:
     void failedStartTriesThreeTimes();
     void restartReopensLater();
     void errorIsTranslated();
+    void permissionDeniedNamesTheFixAndRetries();
 
     void deviceLossHeals();
     void portAppearsAfterFailedStart();
@@ -539,8 +540,13 @@ void TestMouseCom::failedStartTriesThreeTimes()
     QCOMPARE(started.count(), 1);
     QCOMPARE(started.at(0).at(0).toBool(), false);
     QVERIFY(!com.started());
+    // Plain words and what happens next; the system's text only in the log.
     QCOMPARE(com.error(),
-        QStringLiteral("Failed to open port %1\nNo such file or directory").arg(missing));
+        QStringLiteral(
+            "The switch device on %1 is not there. Korvane connects as soon as it is plugged in.")
+            .arg(missing));
+    QVERIFY(MessageCapture::lines().contains(
+        QStringLiteral("Serial port %1: No such file or directory").arg(missing)));
     QCOMPARE(error.last().at(0).toString(), com.error());
     QVERIFY(com.reconnecting());
 
@@ -596,9 +602,58 @@ void TestMouseCom::errorIsTranslated()
     MouseCom com;
     QVERIFY(!com.start(missing));
     QCoreApplication::removeTranslator(&french);
-    QVERIFY2(
-        com.error().startsWith(QStringLiteral("Impossible d'ouvrir le port %1\n").arg(missing)),
+    // French throughout: no system text in English inside it.
+    QCOMPARE(com.error(),
+        QStringLiteral("L'appareil à contacteurs sur %1 n'est pas là. Korvane s'y connecte dès "
+                       "qu'il est branché.")
+            .arg(missing));
+    com.stop();
+}
+
+// Acts as an ordinary user (not in the group owning the device node) until
+// destroyed; root can take its identity back because the saved user stays root.
+struct UnprivilegedUser {
+    UnprivilegedUser()
+    {
+        active = ::getuid() == 0 && ::setresgid(65534, 65534, 0) == 0
+            && ::setresuid(65534, 65534, 0) == 0;
+    }
+    ~UnprivilegedUser() { leave(); }
+    void leave()
+    {
+        if (active) {
+            ::setresuid(0, 0, 0);
+            ::setresgid(0, 0, 0);
+        }
+        active = false;
+    }
+    bool active = false;
+};
+
+void TestMouseCom::permissionDeniedNamesTheFixAndRetries()
+{
+    Pty pty;
+    QVERIFY(pty.isValid());
+    const QByteArray node = QFile::encodeName(pty.name());
+    QCOMPARE(::chmod(node.constData(), 0600), 0);
+    MouseCom com;
+    QSignalSpy started(&com, &MouseCom::startedChanged);
+    UnprivilegedUser user;
+    if (!user.active)
+        QSKIP("needs root to act as another user");
+    QVERIFY(!com.start(pty.name()));
+    QVERIFY2(com.error().contains(QStringLiteral("sudo usermod -aG dialout $USER")),
         qPrintable(com.error()));
+    QVERIFY(com.error().contains(pty.name()));
+    QVERIFY(com.reconnecting());
+
+    // Allowed now (as joining the group would): the waiting link opens it.
+    user.leave();
+    QCOMPARE(::chmod(node.constData(), 0666), 0);
+    UnprivilegedUser again;
+    QVERIFY(again.active);
+    QTRY_VERIFY_WITH_TIMEOUT(com.started(), 10000);
+    QVERIFY(com.error().isEmpty());
     com.stop();
 }
 

@@ -141,6 +141,29 @@ static_assert(sizeof(cstCatalogue) / sizeof(cstCatalogue[0]) == 112);
 
 // Texts the program gained since, translated the same way.
 const Message cstAddedMessages[] = {
+    { "korvane::Translator",
+        "The switch device on %1 is not there. Korvane connects as soon as it is plugged in.",
+        "L'appareil à contacteurs sur %1 n'est pas là. Korvane s'y connecte dès qu'il est "
+        "branché." },
+    { "korvane::Translator",
+        "Korvane may not open the switch device on %1. On Debian and similar systems, add your "
+        "user to the dialout group: `sudo usermod -aG dialout $USER`, then log out and in. Korvane "
+        "keeps trying and connects as soon as it may.",
+        "Korvane n'a pas le droit d'ouvrir l'appareil à contacteurs sur %1. Sur Debian et les "
+        "systèmes semblables, ajoutez votre utilisateur au groupe dialout : `sudo usermod -aG "
+        "dialout $USER`, puis déconnectez-vous et reconnectez-vous. Korvane continue d'essayer et "
+        "s'y connecte dès qu'il en a le droit." },
+    { "korvane::Translator",
+        "The switch device on %1 is in use by another program. Korvane connects as soon as it is "
+        "free.",
+        "L'appareil à contacteurs sur %1 est utilisé par un autre programme. Korvane s'y connecte "
+        "dès qu'il est libre." },
+    { "korvane::Translator", "Cannot open the switch device on %1. Korvane keeps trying.",
+        "Impossible d'ouvrir l'appareil à contacteurs sur %1. Korvane continue d'essayer." },
+    { "korvane::Translator",
+        "The switch device on %1 is unplugged. Korvane reconnects as soon as it is back.",
+        "L'appareil à contacteurs sur %1 est débranché. Korvane s'y reconnecte dès qu'il est de "
+        "retour." },
     { "AppToolBar", "Back", "Retour" },
     { "AppToolBar", "More", "Plus d'actions" },
     { "main", "Close", "Fermer" },

@@ -45,6 +45,17 @@ Item {
                 root.window.destroy();
         }
 
+        // Also after a failed row: an error overlay or drawer left open would
+        // spoil the next rows and crash the test program at its end.
+        function cleanup() {
+            var pane = child("navDrawer");
+            child("mouseCom").error = "";
+            if (pane.visible)
+                pane.close();
+            tryCompare(pane, "visible", false);
+            tryCompare(child("errorPlaceholder"), "visible", false);
+        }
+
         function init() {
             window.setTheme(false);
             window.__pressed = false;

@@ -3,8 +3,9 @@
 #include "common/translator.h"
 #include "core/portselection.h"
 
+#include <QCoreApplication>
 #include <QDebug>
-
+#include <QEvent>
 #include <QMetaObject>
 
 namespace korvane::core {
@@ -14,6 +15,17 @@ using datamodel::ConfigurationSwitch;
 SwitchController::SwitchController(QObject* parent)
     : QObject(parent)
 {
+    // The words are made in C++, so the scene's retranslation does not reach
+    // them: a new catalogue has to be announced as a change of the words.
+    if (QCoreApplication* application = QCoreApplication::instance())
+        application->installEventFilter(this);
+}
+
+bool SwitchController::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange && watched == QCoreApplication::instance())
+        emit statusChanged(m_status);
+    return QObject::eventFilter(watched, event);
 }
 
 SwitchController::~SwitchController() = default;

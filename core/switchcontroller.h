@@ -45,6 +45,8 @@ public:
     explicit SwitchController(QObject* parent = nullptr);
     ~SwitchController() override;
 
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
     MouseCom* link() const { return m_link; }
     datamodel::ConfigurationSwitch* configuration() const { return m_configuration; }
     State state() const { return m_state; }

@@ -395,6 +395,8 @@
     <message>
         <source>Listening to the switch on %1.</source>
         <translation>À l'écoute du contacteur sur %1.</translation>
+    </message>
+    <message>
         <source>%1 held</source>
         <translation>%1 maintenu</translation>
     </message>
@@ -634,6 +636,8 @@
     <message>
         <source>Both buttons send the same line: one press acts on both channels. Learn the line of one of them again.</source>
         <translation>Les deux boutons envoient la même ligne : un appui agit sur les deux canaux. Apprenez de nouveau la ligne de l'un d'eux.</translation>
+    </message>
+    <message>
         <source>Press and let go of the left button of the device…</source>
         <translation>Appuyez sur le bouton gauche de l'appareil puis relâchez-le…</translation>
     </message>

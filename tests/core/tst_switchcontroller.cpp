@@ -31,6 +31,7 @@ private slots:
     void learnedLineActsOnlyAfterwards();
     void releaseLineLearned();
     void deviceLostAndBack();
+    void newCatalogueRetellsTheWords();
     void autoSelectPort_data();
     void autoSelectPort();
 
@@ -297,6 +298,15 @@ void TstSwitchController::deviceLostAndBack()
     QCOMPARE(m_controller->state(), SwitchController::Running);
     QCOMPARE(m_link->portName(), other.name());
     QCOMPARE(states.count(), 3);
+}
+
+// What installing a catalogue sends: the words, made in C++, must be read again.
+void TstSwitchController::newCatalogueRetellsTheWords()
+{
+    QSignalSpy words(m_controller.get(), &SwitchController::statusChanged);
+    QEvent languageChange(QEvent::LanguageChange);
+    QCoreApplication::sendEvent(QCoreApplication::instance(), &languageChange);
+    QCOMPARE(words.count(), 1);
 }
 
 void TstSwitchController::autoSelectPort_data()

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTranslator>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 #include <iterator>
@@ -232,6 +233,8 @@ private slots:
     void qtCatalogue();
 
 private:
+    void addSourceCatalogueRows();
+
     QTranslator m_embedded;
     QTranslator m_onDisk;
 };
@@ -262,6 +265,37 @@ void TstCatalogue::shippedMessages_data()
     };
     addRows("shipped", std::begin(cstCatalogue), std::end(cstCatalogue));
     addRows("added", std::begin(cstAddedMessages), std::end(cstAddedMessages));
+    addSourceCatalogueRows();
+}
+
+// Every message of the source catalogue as written. A merge that leaves two
+// sources in one entry compiles without a word and silently drops one of them.
+void TstCatalogue::addSourceCatalogueRows()
+{
+    QFile file(QStringLiteral(KORVANE_SOURCE_CATALOGUE));
+    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
+    QXmlStreamReader xml(&file);
+    QString context;
+    QStringList sources;
+    QStringList translations;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement() && xml.name() == QLatin1String("name"))
+            context = xml.readElementText();
+        else if (xml.isStartElement() && xml.name() == QLatin1String("source"))
+            sources << xml.readElementText();
+        else if (xml.isStartElement() && xml.name() == QLatin1String("translation"))
+            translations << xml.readElementText();
+        if (!xml.isEndElement() || xml.name() != QLatin1String("message"))
+            continue;
+        QVERIFY2(sources.size() == 1 && translations.size() == 1,
+            qPrintable(context + QStringLiteral(": one entry holds ") + sources.join(" | ")));
+        const QByteArray tag = "source file: " + context.toUtf8() + " / " + sources[0].toUtf8();
+        QTest::newRow(tag.constData()) << context << sources[0] << translations[0];
+        sources.clear();
+        translations.clear();
+    }
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
 }
 
 void TstCatalogue::shippedMessages()

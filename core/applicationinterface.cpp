@@ -37,6 +37,9 @@ ApplicationInterface::~ApplicationInterface()
 
 bool ApplicationInterface::eventFilter(QObject* watched, QEvent* event)
 {
+    // The held text is made here, out of reach of the scene's retranslation.
+    if (event->type() == QEvent::LanguageChange && watched == QCoreApplication::instance())
+        updateHeldText();
     return QObject::eventFilter(watched, event);
 }
 

@@ -118,8 +118,10 @@ void ApplicationInterface::updateHeldText()
             continue;
         const ConfigurationChannel& pressed = m_pressedAs[number];
         if (pressed.mode() == ModeClass::KEYBOARD) {
-            held << Translator::tr("%1 held").arg(
-                keyString(static_cast<qulonglong>(pressed.key()), pressed.modifiers()));
+            QString key = keyString(static_cast<qulonglong>(pressed.key()), pressed.modifiers());
+            if (key.isEmpty())
+                key = Translator::tr("A key");
+            held << Translator::tr("%1 held").arg(key);
         } else if (pressed.clickType() == ClickTypeClass::RIGHT) {
             held << Translator::tr("Right mouse button held");
         } else if (pressed.clickType() == ClickTypeClass::MIDDLE) {

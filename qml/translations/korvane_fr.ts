@@ -397,6 +397,10 @@
         <translation>À l'écoute du contacteur sur %1.</translation>
     </message>
     <message>
+        <source>A key</source>
+        <translation>Une touche</translation>
+    </message>
+    <message>
         <source>%1 held</source>
         <translation>%1 maintenu</translation>
     </message>

@@ -310,6 +310,10 @@ void TestApplicationInterfaceInjection::heldTextNamesWhatIsLatched()
     m_interface->releaseAll();
     QCOMPARE(m_interface->heldText(), QString());
     QCOMPARE(spy.count(), 4);
+    // A key without a printable name is still said to be held.
+    section.rightChannel().set_key(0);
+    m_interface->buttonPressed(1);
+    QCOMPARE(m_interface->heldText(), QString("A key held"));
 }
 
 void TestApplicationInterfaceInjection::holdEndsOnItsOwn()

@@ -251,7 +251,11 @@ StackPage {
                     ColumnLayout {
                         id: portColumn
 
-                        anchors.fill: parent
+                        // Not bound to the card's height, which follows this
+                        // column's: a wrapped line would otherwise feed back.
+                        anchors.left: parent.left
+                        anchors.right: parent.right
+                        anchors.top: parent.top
                         anchors.margins: 10
 
                         RowLayout {

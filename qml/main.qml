@@ -457,7 +457,9 @@ Gui.PageStackWindow {
 
         Label {
             objectName: "exitText"
-            width: parent.width
+            // The dialog's own width, not the content's: the wrapped height
+            // must not feed back into the width it wraps at.
+            width: exitDialog.availableWidth
             wrapMode: Text.WordWrap
             text: qsTr("The switch stops working until %1 is started again.").arg(Qt.application.displayName)
             Accessible.role: Accessible.StaticText

@@ -350,12 +350,18 @@ void TestSingleApplication::floodDoesNotShutOut()
     opener.start(0);
     QTRY_VERIFY_WITH_TIMEOUT(flood.size() >= 100, cst_wait_ms);
 
-    Helper second(cst_version, { "--exit-if-secondary", "during", "flood" });
+    // The flood keeps this process, the primary, busy: on a loaded machine the
+    // program's own 100 ms could pass before it accepts the real second start,
+    // which then hands its message over without announcing itself.
+    Helper second(cst_version, { "--timeout", "5000", "--exit-if-secondary", "during", "flood" });
     QVERIFY(second.role().startsWith("secondary 0"));
     QVERIFY(second.finish());
     QCOMPARE(second.process().exitCode(), 1);
     QTRY_COMPARE_WITH_TIMEOUT(received(), second.commandLine().join(' ').toUtf8(), cst_wait_ms);
-    QCOMPARE(count("started"), 1);
+    // Its announcement may be lost: when the flood fills the queue before its
+    // handshake bytes arrive, the connection is let go like the flood's, and
+    // the message then comes on a reconnection, which announces nothing.
+    QVERIFY(count("started") <= 1);
     opener.stop();
 
     // Every flooding connection is let go.

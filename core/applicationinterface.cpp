@@ -4,28 +4,46 @@
 #include "common/timeutils.h"
 #include "core/platform/autostart.h"
 #include "core/platform/displayrotation.h"
+#include "core/platform/inputbackend.h"
 #include "core/platform/inputinjector.h"
 #include "datamodel/version.h"
 
 #include <QCoreApplication>
 #include <QCursor>
+#include <QDebug>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLocale>
 #include <QScreen>
 #include <QSysInfo>
 #include <QTranslator>
+#include <QWindow>
 
 namespace korvane::core {
+
+namespace {
+const QString cstTranslationFolder = QStringLiteral(":/translations");
+
+// A catalogue that is missing stays uninstalled, so its texts show in English.
+QTranslator* loadCatalogue(const QString& name)
+{
+    auto* translator = new QTranslator;
+    if (translator->load(name, cstTranslationFolder))
+        QCoreApplication::installTranslator(translator);
+    return translator;
+}
+} // namespace
 
 const int ApplicationInterface::cst_reboot_code = 999;
 
 ApplicationInterface::ApplicationInterface(QObject* parent)
     : QObject(parent)
-    , m_injector(InputInjector::createNative())
+    , m_channels(m_configuration.get_configurationSwitch())
 {
     if (QCoreApplication* application = QCoreApplication::instance())
         application->installEventFilter(this);
-    watchConfiguration();
+    connect(&m_channels, &ChannelInjector::heldTextChanged, this,
+        &ApplicationInterface::heldTextChanged);
 }
 
 ApplicationInterface::~ApplicationInterface()
@@ -37,9 +55,9 @@ ApplicationInterface::~ApplicationInterface()
 
 bool ApplicationInterface::eventFilter(QObject* watched, QEvent* event)
 {
-    // The held text is made here, out of reach of the scene's retranslation.
+    // The held text is made in C++, out of reach of the scene's retranslation.
     if (event->type() == QEvent::LanguageChange && watched == QCoreApplication::instance())
-        updateHeldText();
+        m_channels.retranslate();
     return QObject::eventFilter(watched, event);
 }
 
@@ -54,11 +72,11 @@ void ApplicationInterface::set_configuration(const datamodel::Configuration& con
     if (before.leftChannel() != after.leftChannel()
         || before.inputLeftChannel() != after.inputLeftChannel()
         || before.releaseLeftChannel() != after.releaseLeftChannel())
-        m_timing.releaseChannel(0);
+        m_channels.releaseChannel(0);
     if (before.rightChannel() != after.rightChannel()
         || before.inputRightChannel() != after.inputRightChannel()
         || before.releaseRightChannel() != after.releaseRightChannel())
-        m_timing.releaseChannel(1);
+        m_channels.releaseChannel(1);
 }
 
 void ApplicationInterface::sendNotification(uint instanceId, QByteArray message)
@@ -182,6 +200,119 @@ void ApplicationInterface::setOrientation(QString orientation)
 QString ApplicationInterface::translate(QString text)
 {
     return text;
+}
+
+void ApplicationInterface::setLanguage(QString language)
+{
+    if (language == m_language)
+        return;
+    m_language = language;
+    updateTranslation(m_language);
+    emit languageChanged(language);
+}
+
+void ApplicationInterface::updateTranslation(QString language)
+{
+    delete m_qtTranslator;
+    m_qtTranslator = nullptr;
+    delete m_appTranslator;
+    m_appTranslator = nullptr;
+
+    m_qtTranslator = loadCatalogue(QStringLiteral("qt_%1").arg(language));
+    m_appTranslator = loadCatalogue(QStringLiteral("korvane_%1").arg(language));
+
+    qDebug().noquote() << QLocale::languageToString(QLocale(language).language());
+
+    if (language.contains(QLatin1String("fr")))
+        QLocale::setDefault(QLocale(QLocale::French, QLocale::AnyCountry));
+    else
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::AnyCountry));
+}
+
+bool ApplicationInterface::selectInputBackend(const QString& request, const QString& uinputPath)
+{
+    auto& log = common::LogManager::GetInstance();
+    InputBackend::Kind kind = InputBackend::Auto;
+    const bool known = request.isEmpty() || InputBackend::parse(request, &kind);
+    if (!known)
+        log.errorLog(
+            QStringLiteral("Unknown input back end \"%1\" (auto, xtest or uinput): using auto")
+                .arg(request));
+    const QByteArray device = uinputPath.toLocal8Bit();
+    InputBackend::Selection selection = uinputPath.isEmpty()
+        ? InputBackend::open(kind, InputBackend::Session::current())
+        : InputBackend::open(kind, InputBackend::Session::current(), device.constData());
+    if (selection.problem.isEmpty())
+        log.infoLog(selection.log);
+    else
+        log.errorLog(selection.log);
+    setInputInjector(std::move(selection.injector));
+    if (selection.problem != m_inputProblem) {
+        m_inputProblem = selection.problem;
+        emit inputProblemChanged(m_inputProblem);
+    }
+    return known;
+}
+
+void ApplicationInterface::buttonPressed(int channel)
+{
+    m_channels.press(channel);
+}
+
+void ApplicationInterface::buttonPressed(const datamodel::ConfigurationChannel& configuration)
+{
+    m_channels.pressNow(configuration);
+}
+
+void ApplicationInterface::buttonReleased(int channel)
+{
+    m_channels.release(channel);
+}
+
+void ApplicationInterface::buttonReleased(const datamodel::ConfigurationChannel& configuration)
+{
+    m_channels.releaseNow(configuration);
+}
+
+void ApplicationInterface::releaseAll()
+{
+    m_channels.releaseAll();
+}
+
+void ApplicationInterface::setInputInjector(std::unique_ptr<InputInjector> injector)
+{
+    m_channels.setInputInjector(std::move(injector));
+}
+
+QString ApplicationInterface::keyString(qulonglong key, int modifier)
+{
+    return ChannelInjector::keyText(key, modifier);
+}
+
+void ApplicationInterface::sendKeyEvent(QEvent::Type type, Qt::Key key)
+{
+    if (!QCoreApplication::instance())
+        return;
+    QWindow* window = QGuiApplication::focusWindow();
+    if (!window)
+        return;
+    QKeyEvent event(type, key, Qt::NoModifier, QString(), false, 1);
+    QCoreApplication::sendEvent(window, &event);
+}
+
+void ApplicationInterface::sendKeyPressEvent(Qt::Key key)
+{
+    sendKeyEvent(QEvent::KeyPress, key);
+}
+
+void ApplicationInterface::sendKeyReleaseEvent(Qt::Key key)
+{
+    sendKeyEvent(QEvent::KeyRelease, key);
+}
+
+void ApplicationInterface::setMousePosition(double x, double y)
+{
+    QCursor::setPos(static_cast<int>(x), static_cast<int>(y));
 }
 
 } // namespace korvane::core

@@ -1,8 +1,7 @@
 #pragma once
 
+#include "core/channelinjector.h"
 #include "core/korvane_core_export.h"
-#include "core/platform/heldinput.h"
-#include "core/switchtiming.h"
 #include "datamodel/configuration.h"
 
 #include <QColor>
@@ -13,19 +12,16 @@
 #include <QString>
 #include <QUrl>
 
-#include <array>
 #include <memory>
 
 class QTranslator;
 
 namespace korvane::core {
 
-class InputInjector;
-
 // The one object through which the scene reaches the system: it owns the
 // configuration document, switches the interface language, keeps the start at
 // login in step, restarts and quits, and injects what the switch channels are
-// configured to produce.
+// configured to produce (through its ChannelInjector).
 class KORVANE_CORE_EXPORT ApplicationInterface : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString language READ language WRITE setLanguage NOTIFY languageChanged)
@@ -35,15 +31,13 @@ class KORVANE_CORE_EXPORT ApplicationInterface : public QObject {
     // What a latched channel keeps pressed ("Left mouse button held"), for the
     // window and the tray; empty when nothing is latched.
     Q_PROPERTY(QString heldText READ heldText NOTIFY heldTextChanged)
+    // The road of the switch channels to the desktop; the switch controller
+    // closes its gate while a line is being learned.
+    Q_PROPERTY(korvane::core::ChannelInjector* channels READ channels CONSTANT)
 
 public:
     // Exit code of the event loop that makes the entry function start again.
     static const int cst_reboot_code;
-    // The largest Qt key code, and the modifier bits above it.
-    static constexpr quint32 cst_max_key_code = Qt::Key_unknown;
-    static constexpr quint32 cst_modifier_bits = Qt::ShiftModifier | Qt::ControlModifier
-        | Qt::AltModifier | Qt::MetaModifier | Qt::KeypadModifier | Qt::GroupSwitchModifier;
-
     // The application object must exist already: the interface installs
     // itself as its event filter.
     explicit ApplicationInterface(QObject* parent = nullptr);
@@ -54,7 +48,8 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     QString language() const { return m_language; }
-    QString heldText() const;
+    QString heldText() const { return m_channels.heldText(); }
+    ChannelInjector* channels() { return &m_channels; }
 
     const datamodel::Configuration& get_configuration() const { return m_configuration; }
     datamodel::Configuration& get_configuration() { return m_configuration; }
@@ -68,10 +63,10 @@ public:
     // The back end that receives the input records; the platform's own by
     // default. Whatever the previous one still holds pressed is let go first.
     void setInputInjector(std::unique_ptr<InputInjector> injector);
-    InputInjector& inputInjector() const { return *m_injector; }
+    InputInjector& inputInjector() const { return m_channels.inputInjector(); }
 
     // Why the last injection failed; empty after a successful one.
-    const QString& injectionError() const { return m_injectionError; }
+    const QString& injectionError() const { return m_channels.injectionError(); }
 
     // Picks the input back end for this session: "auto", "xtest" or "uinput"
     // (empty means "auto"), and logs which one is in use. An unknown name is
@@ -81,7 +76,7 @@ public:
     QString inputProblem() const { return m_inputProblem; }
 
     // The timing aids between the channel numbers' presses and the injection.
-    SwitchTiming& switchTiming() { return m_timing; }
+    SwitchTiming& switchTiming() { return m_channels.timing(); }
 
 signals:
     void languageChanged(QString language);
@@ -131,18 +126,7 @@ public:
     // its device or changes port, at exit and by the destructor.
     Q_INVOKABLE void releaseAll();
 
-private slots:
-    void letGoOfChangedChannel();
-
 private:
-    void watchConfiguration();
-    SwitchTiming::Rules timingRules(int channel) const;
-    void channelDown(int channel);
-    void channelUp(int channel);
-    void updateHeldText();
-    const datamodel::ConfigurationChannel* channel(int number) const;
-    void inject(const std::vector<InputRecord>& records);
-    void reportInjectionFailure(const QString& reason);
     void sendKeyEvent(QEvent::Type type, Qt::Key key);
 
     QString m_configurationPath;
@@ -150,16 +134,8 @@ private:
     QTranslator* m_qtTranslator = nullptr;
     QTranslator* m_appTranslator = nullptr;
     QString m_language = QStringLiteral("en_US");
-
-    std::unique_ptr<InputInjector> m_injector;
-    HeldInput m_held;
-    SwitchTiming m_timing;
-    // Each channel's configuration when it went down: what comes up is what
-    // went down, even if the configuration changed in between.
-    std::array<datamodel::ConfigurationChannel, SwitchTiming::cst_channels> m_pressedAs;
-    QString m_heldText;
-    bool m_forgetting = false;
-    QString m_injectionError;
+    // After the configuration: it follows the document's switch section.
+    ChannelInjector m_channels;
     QString m_inputProblem;
 };
 

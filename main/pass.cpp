@@ -4,7 +4,7 @@
 #include "common/logmanager.h"
 #include "common/translator.h"
 #include "core/applicationinterface.h"
-#include "core/singleapplication.h"
+#include "core/instance/singleapplication.h"
 #include "datamodel/configuration.h"
 #include "datamodel/korvanepath.h"
 #include "datamodel/version.h"

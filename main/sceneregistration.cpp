@@ -4,8 +4,8 @@
 #include "common/logmanager.h"
 #include "common/pathtool.h"
 #include "core/applicationinterface.h"
-#include "core/mousecom.h"
-#include "core/switchcontroller.h"
+#include "core/switch/mousecom.h"
+#include "core/switch/switchcontroller.h"
 #include "datamodel/clicktypeclass.h"
 #include "datamodel/configuration.h"
 #include "datamodel/language.h"
@@ -24,6 +24,7 @@ void registerSceneTypes()
     qmlRegisterType<common::ElapsedTimer>(uri, 1, 0, "ElapsedTimer");
     qmlRegisterType<core::MouseCom>(uri, 1, 0, "MouseCom");
     qmlRegisterType<core::SwitchController>(uri, 1, 0, "SwitchController");
+    qmlRegisterAnonymousType<core::ChannelInjector>(uri, 1);
     qmlRegisterType<core::ApplicationInterface>(uri, 1, 0, "ApplicationInterface");
     qRegisterMetaType<ModeClass::Type>("Mode");
     qRegisterMetaType<ClickTypeClass::Type>("ClickType");

@@ -28,20 +28,14 @@ Gui.PageStackWindow {
     readonly property var trayIcons: ["qrc:/images/tray_running.png", "qrc:/images/tray_paused.png",
                                       "qrc:/images/tray_waiting.png", "qrc:/images/tray_setup.png"]
     readonly property bool isFullScreen: visibility === Window.FullScreen
-    // While a button's line is being learned, the device's lines are answers
-    // to that question, not commands: their presses are dropped (both halves,
-    // so nothing is left held).
-    readonly property bool learningInput: switchController.holdsPresses
 
     function start() {
         return switchController.start();
     }
 
-    // The user's pause. Whatever stops the link lets go of what a press left
-    // down (see the link's handlers), so no key or button stays held.
+    // The user's pause; the controller lets go of whatever a press left down.
     function stop() {
         switchController.pause();
-        appInterface.releaseAll();
     }
 
     function restart() {
@@ -183,9 +177,6 @@ Gui.PageStackWindow {
     }
     // A size remembered at another scale can be larger than the screen.
     onScreenChanged: keepOnScreen()
-    // Learning drops the device's release lines too: nothing may stay held
-    // that only such a line, or the next press, would let go of.
-    onLearningInputChanged: if (learningInput) appInterface.releaseAll()
 
     Component.onCompleted: {
         if (windowsSettings.state !== 0)
@@ -222,6 +213,7 @@ Gui.PageStackWindow {
         objectName: "switchController"
         link: mouseCom
         configuration: configurationSwitch
+        channels: appInterface.channels
     }
 
     SystemTrayIcon {
@@ -313,28 +305,17 @@ Gui.PageStackWindow {
         onPressed: {
             console.log(channel + "  ->  " + configurationLeftChannel.enabled);
             console.log(channel + "  ->  " + configurationRightChannel.enabled);
-            if (window.learningInput)
-                return;
             if (window.isChannelEnabled(channel)) {
                 appInterface.buttonPressed(channel);
                 window.__pressed = true;
             }
         }
         onReleased: {
-            if (window.learningInput)
-                return;
             if (window.isChannelEnabled(channel)) {
                 appInterface.buttonReleased(channel);
                 window.__pressed = false;
             }
         }
-        // A device gone while a press was held must not leave it held.
-        onStartedChanged: {
-            if (!started)
-                appInterface.releaseAll();
-        }
-        // Another port (the link stays started) lets go too.
-        onPortClosed: appInterface.releaseAll()
         onErrorChanged: {
             errorPlaceholder.label = error;
             if (error !== "") {

@@ -2,7 +2,7 @@
 // pressed(), the highest line rate it keeps up with, and its CPU cost.
 // Prints a table; an executable, not a test.
 
-#include "core/mousecom.h"
+#include "core/switch/mousecom.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

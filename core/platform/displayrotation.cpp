@@ -1,6 +1,6 @@
 #include "core/platform/displayrotation.h"
 
-#include "core/platform/displayrotation_platform.h"
+#include "core/platform/rotationpreference.h"
 
 namespace korvane::core {
 

@@ -1,4 +1,4 @@
-#include "core/platform/displayrotation_platform.h"
+#include "core/platform/rotationpreference.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
 // The uinput back end: the exact kernel events each record becomes, written
 // to a pipe in place of the device.
-#include "core/platform/inputinjector_uinput.h"
+#include "core/platform/uinput/inputinjector_uinput.h"
 #include "core/platform/inputrecord.h"
 
 #include <fcntl.h>

@@ -1,4 +1,4 @@
-#include "core/mousecom.h"
+#include "core/switch/mousecom.h"
 #include "pty.h"
 
 #include <QDir>

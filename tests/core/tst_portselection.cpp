@@ -1,4 +1,4 @@
-#include "core/portselection.h"
+#include "core/switch/portselection.h"
 
 #include <QtTest>
 

@@ -3,8 +3,8 @@
 // program plays the other instances.
 
 #include "core/platform/username.h"
-#include "core/singleapplication.h"
-#include "core/singleapplication_protocol.h"
+#include "core/instance/singleapplication.h"
+#include "core/instance/instanceprotocol.h"
 
 #include <QLocalServer>
 #include <QLocalSocket>

@@ -1,7 +1,7 @@
 // The switch's state and the user's decisions about it, driven against a real
 // pseudo-terminal standing in for the device.
-#include "core/mousecom.h"
-#include "core/switchcontroller.h"
+#include "core/switch/mousecom.h"
+#include "core/switch/switchcontroller.h"
 #include "datamodel/configurationswitch.h"
 #include "pty.h"
 

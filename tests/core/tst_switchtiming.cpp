@@ -2,7 +2,7 @@
 // row plays a script of lines and clock steps and compares what went down and
 // came up, and when.
 #include "common/logmanager.h"
-#include "core/switchtiming.h"
+#include "core/switch/switchtiming.h"
 
 #include <QSignalSpy>
 #include <QtTest>

@@ -1,6 +1,6 @@
 // Which X keysym each Windows virtual key becomes in the XTest back end.
 #include "common/keyutils.h"
-#include "core/platform/x11keysyms.h"
+#include "core/platform/linux/x11keysyms.h"
 
 #include <X11/XF86keysym.h>
 #include <X11/keysym.h>

@@ -1,7 +1,7 @@
 // Which key positions give a character on the us, fr and de layouts, and
 // where the session's layout is read from.
-#include "core/platform/keyboardlayout.h"
-#include "core/platform/xkbkeymap.h"
+#include "core/platform/linux/keyboardlayout.h"
+#include "core/platform/linux/xkbkeymap.h"
 
 #include <linux/input-event-codes.h>
 #include <xkbcommon/xkbcommon-keysyms.h>

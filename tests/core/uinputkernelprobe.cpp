@@ -2,7 +2,7 @@
 // the uinput back end and reads back from the device's evdev node what the
 // kernel made of each record. Prints every event and one RESULT line.
 #include "core/platform/heldinput.h"
-#include "core/platform/inputinjector_uinput.h"
+#include "core/platform/uinput/inputinjector_uinput.h"
 #include "core/platform/inputrecord.h"
 
 #include <dirent.h>

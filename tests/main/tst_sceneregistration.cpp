@@ -3,7 +3,7 @@
 // modes and click types through the meta-type names "Mode" and "ClickType",
 // and the live objects of the configuration document as context properties.
 #include "core/applicationinterface.h"
-#include "core/platform/recordinginputinjector.h"
+#include "tests/doubles/recordinginputinjector.h"
 #include "datamodel/clicktypeclass.h"
 #include "datamodel/configurationapplication.h"
 #include "datamodel/configurationchannel.h"

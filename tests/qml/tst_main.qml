@@ -260,34 +260,20 @@ Item {
             tryCompare(child("errorPlaceholder"), "visible", false);
         }
 
-        // The link announces each line before it acts on it. While the welcome
-        // page learns what a button sends, no line presses anything, the
-        // learned one included, although it now matches its channel.
-        function test_learningHoldsPresses() {
+        // While the welcome page learns what a button sends, the channels'
+        // gate is closed until the learned line has been delivered.
+        function test_learningClosesTheGate() {
             var mouseCom = child("mouseCom");
             var page = window.initialPage;
             configurationSwitch.inputLeftChannel = "";
             // As if open, so learning does not try a real port.
             mouseCom.started = true;
             page.toggleLearning(0);
-            verify(window.learningInput);
-            mouseCom.lineReceived("");
-            mouseCom.pressed(1);
-            compare(window.__pressed, false);
-            mouseCom.released(1);
-
+            verify(appInterface.channels.gateClosed);
             mouseCom.lineReceived("L");
             compare(configurationSwitch.inputLeftChannel, "L");
-            compare(mouseCom.channelKey1, "L");
-            mouseCom.pressed(0);
-            compare(window.__pressed, false);
-            mouseCom.released(0);
-            tryCompare(window, "learningInput", false);
-
-            mouseCom.pressed(0);
-            verify(window.__pressed);
-            mouseCom.released(0);
-            verify(!window.__pressed);
+            verify(appInterface.channels.gateClosed, "the learned line is no command");
+            tryCompare(appInterface.channels, "gateClosed", false);
             mouseCom.stop();
             configurationSwitch.inputLeftChannel = "";
         }
@@ -318,7 +304,7 @@ Item {
                 window.setWindowVisible(true);
                 tryCompare(window, "visible", true);
             }
-            verify(!window.learningInput);
+            verify(!appInterface.channels.gateClosed);
             mouseCom.stop();
         }
 

@@ -2,7 +2,7 @@
 // application interface and its configuration document, and the scene
 // resources (including the Korvane.Gui module) linked into this program.
 #include "core/applicationinterface.h"
-#include "core/platform/recordinginputinjector.h"
+#include "tests/doubles/recordinginputinjector.h"
 #include "main/sceneregistration.h"
 
 #include <QQmlContext>

@@ -1,7 +1,7 @@
 // Checks the Windows injection back end against a real window: built with the
 // MinGW cross compiler and run under wine, free of Qt. Prints what arrived and
 // exits 0 when every step saw its messages.
-#include "core/platform/displayrotation_platform.h"
+#include "core/platform/rotationpreference.h"
 #include "core/platform/inputinjector.h"
 
 #include <windows.h>

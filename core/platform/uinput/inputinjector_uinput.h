@@ -1,0 +1,58 @@
+#pragma once
+
+#include "core/korvane_core_export.h"
+#include "core/platform/inputinjector.h"
+#include "core/platform/linux/xkbkeymap.h"
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace korvane::core {
+
+// Input through the kernel's uinput device: one virtual keyboard and wheel
+// mouse that the kernel, X11, every Wayland compositor and the text console
+// take for real hardware. Keys are mapped to the positions that give the
+// wanted character in the session's layout.
+class KORVANE_CORE_EXPORT UinputInputInjector final : public InputInjector {
+public:
+    static const char* const cstDevicePath;
+    static const char* const cstDeviceName;
+
+    // Creates the virtual device; null, with errno's value and the reason,
+    // when the kernel refuses (module not loaded, no permission).
+    static std::unique_ptr<UinputInputInjector> create(std::shared_ptr<const XkbKeyMap> keys,
+        int* errorNumber, std::string* reason, const char* path = cstDevicePath);
+
+    // Writes the events to `fd` as they would go to the device, without
+    // setting one up (the tests hand a pipe); the fd is closed on destruction.
+    UinputInputInjector(int fd, std::shared_ptr<const XkbKeyMap> keys, bool isDevice = false);
+    // Lets go of whatever is still down, then removes the device.
+    ~UinputInputInjector() override;
+
+    bool sendKey(int virtualKey, int scanCode, std::uint32_t flags) override;
+    bool sendMouse(std::uint32_t flags, std::int32_t wheelData) override;
+
+    // The device's folder under /sys/devices/virtual/input; empty for a
+    // plain fd.
+    std::string systemName() const;
+
+private:
+    struct Event {
+        int type;
+        int code;
+        int value;
+    };
+
+    void press(std::vector<Event>& frame, int code, bool down);
+    bool write(const std::vector<Event>& events);
+
+    int m_fd;
+    bool m_isDevice;
+    std::shared_ptr<const XkbKeyMap> m_keys;
+    std::vector<int> m_down; // key and button codes, in pressing order
+    std::map<int, std::vector<int>> m_addedModifiers; // per key, the modifiers it pressed itself
+};
+
+} // namespace korvane::core

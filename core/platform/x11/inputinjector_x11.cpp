@@ -1,0 +1,233 @@
+#include "core/platform/inputinjector.h"
+#include "core/platform/linux/x11keysyms.h"
+
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace korvane::core {
+
+namespace {
+
+// Xlib reports protocol errors through one process-wide handler; ours is
+// installed only around our own requests and remembers the first error
+// that concerns our connection.
+Display* g_watchedDisplay = nullptr;
+XErrorEvent g_error;
+bool g_errorSeen = false;
+XErrorHandler g_previousHandler = nullptr;
+
+int recordError(Display* display, XErrorEvent* event)
+{
+    if (display != g_watchedDisplay)
+        return g_previousHandler ? g_previousHandler(display, event) : 0;
+    if (!g_errorSeen) {
+        g_error = *event;
+        g_errorSeen = true;
+    }
+    return 0;
+}
+
+class X11InputInjector final : public InputInjector {
+public:
+    ~X11InputInjector() override
+    {
+        if (!m_display)
+            return;
+        // Give the borrowed keycodes back their empty mapping.
+        for (const Binding& binding : m_bindings) {
+            KeySym none = NoSymbol;
+            XChangeKeyboardMapping(m_display, binding.keycode, 1, &none, 1);
+        }
+        XSync(m_display, False);
+        XCloseDisplay(m_display);
+    }
+
+    bool sendKey(int virtualKey, int /*scanCode*/, std::uint32_t flags) override
+    {
+        if (!open())
+            return false;
+        const KeySym keysym = x11KeysymForVirtualKey(virtualKey);
+        if (keysym == NoSymbol)
+            return fail(hex("virtual key ", virtualKey) + " has no X key");
+        const bool down = !(flags & input::KeyUp);
+        ErrorScope scope(m_display);
+        const KeyCode keycode = keycodeFor(keysym);
+        if (keycode == 0)
+            return fail(hex("no free keycode to bind the X keysym ", keysym) + " to");
+        XTestFakeKeyEvent(m_display, keycode, down ? True : False, CurrentTime);
+        return finish(scope, "key event");
+    }
+
+    bool sendMouse(std::uint32_t flags, std::int32_t wheelData) override
+    {
+        if (!open())
+            return false;
+        ErrorScope scope(m_display);
+        // Order as Windows applies the bits of one record.
+        if (flags & input::MouseLeftDown)
+            button(1, true);
+        if (flags & input::MouseLeftUp)
+            button(1, false);
+        if (flags & input::MouseRightDown)
+            button(3, true);
+        if (flags & input::MouseRightUp)
+            button(3, false);
+        if (flags & input::MouseMiddleDown)
+            button(2, true);
+        if (flags & input::MouseMiddleUp)
+            button(2, false);
+        if (flags & input::MouseWheel)
+            wheel(wheelData, 4, 5);
+        if (flags & input::MouseHWheel)
+            wheel(wheelData, 7, 6);
+        constexpr std::uint32_t known = input::MouseLeftDown | input::MouseLeftUp
+            | input::MouseRightDown | input::MouseRightUp | input::MouseMiddleDown
+            | input::MouseMiddleUp | input::MouseWheel | input::MouseHWheel;
+        const bool sent = finish(scope, "mouse event");
+        if (sent && (flags & ~known))
+            return fail(hex("mouse flags ", flags & ~known) + " are not supported");
+        return sent;
+    }
+
+private:
+    struct Binding {
+        KeyCode keycode;
+        KeySym keysym;
+    };
+
+    class ErrorScope {
+    public:
+        explicit ErrorScope(Display* display)
+        {
+            g_watchedDisplay = display;
+            g_errorSeen = false;
+            g_previousHandler = XSetErrorHandler(recordError);
+        }
+        ~ErrorScope()
+        {
+            XSetErrorHandler(g_previousHandler);
+            g_watchedDisplay = nullptr;
+        }
+    };
+
+    static std::string hex(const char* text, unsigned long value)
+    {
+        char buffer[32];
+        std::snprintf(buffer, sizeof buffer, "0x%02lX", value);
+        return text + std::string(buffer);
+    }
+
+    bool open()
+    {
+        if (m_display)
+            return true;
+        const char* name = std::getenv("DISPLAY");
+        m_display = XOpenDisplay(nullptr);
+        if (!m_display)
+            return fail(std::string("cannot open the X display \"") + (name ? name : "") + "\"");
+        int eventBase, errorBase, major, minor;
+        if (!XTestQueryExtension(m_display, &eventBase, &errorBase, &major, &minor)) {
+            XCloseDisplay(m_display);
+            m_display = nullptr;
+            return fail("the X server offers no XTEST extension");
+        }
+        // Our synthetic events must not wait behind another client's grab.
+        XTestGrabControl(m_display, True);
+        return true;
+    }
+
+    void button(unsigned int number, bool down)
+    {
+        XTestFakeButtonEvent(m_display, number, down ? True : False, CurrentTime);
+    }
+
+    void wheel(std::int32_t amount, unsigned int positive, unsigned int negative)
+    {
+        if (amount == 0)
+            return;
+        // One X wheel click per notch; a partial notch still scrolls once.
+        int steps = std::abs(amount) / input::WheelDelta;
+        if (steps == 0)
+            steps = 1;
+        const unsigned int number = amount > 0 ? positive : negative;
+        for (int i = 0; i < steps; ++i) {
+            button(number, true);
+            button(number, false);
+        }
+    }
+
+    bool finish(ErrorScope&, const char* what)
+    {
+        XSync(m_display, False);
+        if (g_errorSeen) {
+            char text[128] = {};
+            XGetErrorText(m_display, g_error.error_code, text, sizeof text);
+            return fail(std::string("the X server refused the ") + what + ": " + text);
+        }
+        return succeed();
+    }
+
+    // A keysym absent from the current keymap is bound to a keycode that
+    // carries nothing, rather than being dropped; the binding is kept
+    // (clients re-read the keymap asynchronously, so undoing it right
+    // after the event could change what they see) and undone on exit.
+    KeyCode keycodeFor(KeySym keysym)
+    {
+        if (KeyCode keycode = XKeysymToKeycode(m_display, keysym))
+            return keycode;
+        for (const Binding& binding : m_bindings) {
+            if (binding.keysym == keysym)
+                return binding.keycode;
+        }
+        const KeyCode spare = spareKeycode();
+        if (spare == 0)
+            return 0;
+        KeySym symbol = keysym;
+        XChangeKeyboardMapping(m_display, spare, 1, &symbol, 1);
+        XSync(m_display, False);
+        m_bindings.push_back({ spare, keysym });
+        return spare;
+    }
+
+    KeyCode spareKeycode()
+    {
+        int minCode = 0, maxCode = 0;
+        XDisplayKeycodes(m_display, &minCode, &maxCode);
+        int perCode = 0;
+        KeySym* map = XGetKeyboardMapping(
+            m_display, static_cast<KeyCode>(minCode), maxCode - minCode + 1, &perCode);
+        if (!map)
+            return 0;
+        KeyCode spare = 0;
+        for (int code = maxCode; code >= minCode && spare == 0; --code) {
+            bool empty = true;
+            for (int i = 0; i < perCode && empty; ++i)
+                empty = map[(code - minCode) * perCode + i] == NoSymbol;
+            if (empty)
+                spare = static_cast<KeyCode>(code);
+        }
+        XFree(map);
+        if (spare == 0 && !m_bindings.empty()) {
+            // Every keycode is taken: lend out again the one borrowed first.
+            spare = m_bindings.front().keycode;
+            m_bindings.erase(m_bindings.begin());
+        }
+        return spare;
+    }
+
+    Display* m_display = nullptr;
+    std::vector<Binding> m_bindings;
+};
+
+} // namespace
+
+std::unique_ptr<InputInjector> InputInjector::createNative()
+{
+    return std::make_unique<X11InputInjector>();
+}
+
+} // namespace korvane::core

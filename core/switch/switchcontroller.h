@@ -1,0 +1,150 @@
+#pragma once
+
+#include "core/channelinjector.h"
+#include "core/korvane_core_export.h"
+#include "core/switch/mousecom.h"
+#include "datamodel/configurationswitch.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+
+namespace korvane::core {
+
+// What the switch is doing and what the user asked of it, decided in one place
+// for the window, its app bar and the tray: which port the link uses, whether
+// it runs, was paused by the user, waits for its device or lost it, and which
+// button's line is being learned.
+//
+// Learning a line never pauses or resumes anything: a paused switch listens
+// only for the line (presses stay without effect) and is paused again after.
+// A port chosen while the link waits for its device is tried at once.
+//
+// It also keeps the channels' road safe: while a line is being learned the
+// channels' gate is closed (the lines are answers, not commands), and
+// whatever ends the link's port (pause, another port, a lost device) lets go
+// of everything the channels hold.
+class KORVANE_CORE_EXPORT SwitchController : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(korvane::core::MouseCom* link READ link WRITE set_link NOTIFY linkChanged)
+    Q_PROPERTY(korvane::datamodel::ConfigurationSwitch* configuration READ configuration WRITE
+            set_configuration NOTIFY configurationChanged)
+    Q_PROPERTY(korvane::core::ChannelInjector* channels READ channels WRITE set_channels NOTIFY
+            channelsChanged)
+    Q_PROPERTY(State state READ state NOTIFY stateChanged)
+    Q_PROPERTY(Status status READ status NOTIFY statusChanged)
+    Q_PROPERTY(QString statusText READ statusText NOTIFY statusChanged)
+    Q_PROPERTY(QString statusDetail READ statusDetail NOTIFY statusChanged)
+    Q_PROPERTY(bool paused READ paused NOTIFY stateChanged)
+    Q_PROPERTY(QString port READ port NOTIFY portChanged)
+    Q_PROPERTY(int learningChannel READ learningChannel NOTIFY learningChannelChanged)
+    Q_PROPERTY(bool holdsPresses READ holdsPresses NOTIFY holdsPressesChanged)
+    Q_PROPERTY(bool sameLines READ sameLines NOTIFY sameLinesChanged)
+
+public:
+    enum State { WaitingForDevice, Running, PausedByUser, DeviceLost };
+    Q_ENUM(State)
+    // The words the user sees; "set up" is a running link that no enabled
+    // button can act through yet.
+    enum Status { StatusRunning, StatusPaused, StatusWaiting, StatusSetUp };
+    Q_ENUM(Status)
+
+    explicit SwitchController(QObject* parent = nullptr);
+    ~SwitchController() override;
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    MouseCom* link() const { return m_link; }
+    datamodel::ConfigurationSwitch* configuration() const { return m_configuration; }
+    ChannelInjector* channels() const { return m_channels; }
+    State state() const { return m_state; }
+    Status status() const { return m_status; }
+    QString statusText() const;
+    QString statusDetail() const;
+    bool paused() const { return m_state == PausedByUser; }
+    QString port() const;
+    int learningChannel() const { return m_learningChannel; }
+    bool holdsPresses() const { return m_learningChannel >= 0 || m_settling; }
+    bool sameLines() const { return m_sameLines; }
+
+    Q_INVOKABLE static QStringList ports();
+    // At start: a configured port foreign to this system gives way to the
+    // first listed one. True when the port was replaced.
+    Q_INVOKABLE bool autoSelectPort();
+
+signals:
+    void linkChanged(korvane::core::MouseCom* link);
+    void configurationChanged(korvane::datamodel::ConfigurationSwitch* configuration);
+    void channelsChanged(korvane::core::ChannelInjector* channels);
+    void stateChanged(korvane::core::SwitchController::State state);
+    void statusChanged(korvane::core::SwitchController::Status status);
+    void portChanged(QString port);
+    void learningChannelChanged(int learningChannel);
+    void holdsPressesChanged(bool holdsPresses);
+    void sameLinesChanged(bool sameLines);
+    // A line was learned for a channel.
+    void learned(int channel, QString line);
+
+public slots:
+    void set_link(korvane::core::MouseCom* link);
+    void set_configuration(korvane::datamodel::ConfigurationSwitch* configuration);
+    void set_channels(korvane::core::ChannelInjector* channels);
+    // Listens on the configured port; the user's pause ends.
+    bool start();
+    void pause();
+    // Pauses a switch that is not paused, starts a paused one.
+    void togglePause();
+    // Takes a port typed or picked by the user. A blank name is refused. Unless
+    // the user paused the switch, the link moves to the port at once.
+    bool choosePort(QString name);
+    // Learns the next line for a channel (0 left, 1 right; 2 and 3 their
+    // release lines), or stops learning when that channel is already learning.
+    void learn(int channel);
+    void cancelLearning();
+
+private:
+    class Batch {
+    public:
+        explicit Batch(SwitchController& owner);
+        ~Batch();
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+
+    private:
+        SwitchController& m_owner;
+    };
+
+    void lineReceived(const QString& line);
+    void endSettling();
+    void endListening();
+    void updateState();
+    void updateHold(bool before);
+    void letGo();
+    void updateSameLines();
+    void setLearningChannel(int channel);
+    void connectConfiguration();
+    bool buttonReady(int channel) const;
+    QString channelLine(int channel) const;
+
+    QPointer<MouseCom> m_link;
+    QPointer<datamodel::ConfigurationSwitch> m_configuration;
+    QPointer<ChannelInjector> m_channels;
+    State m_state = WaitingForDevice;
+    Status m_status = StatusWaiting;
+    bool m_pausedByUser = false;
+    // The link was running when it began to wait: its device went away.
+    bool m_lost = false;
+    int m_learningChannel = -1;
+    // The learned line is still being delivered to the link's other receivers.
+    bool m_settling = false;
+    // The link was opened only to learn a line while the user had paused it.
+    bool m_listeningOnly = false;
+    bool m_sameLines = false;
+    int m_batchDepth = 0;
+    // The link has listened or waited at least once: before that, a link at
+    // rest is not yet started rather than paused.
+    bool m_seenActive = false;
+};
+
+} // namespace korvane::core

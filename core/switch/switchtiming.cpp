@@ -1,0 +1,228 @@
+#include "core/switch/switchtiming.h"
+
+#include "common/logmanager.h"
+
+#include <QElapsedTimer>
+
+#include <algorithm>
+#include <memory>
+
+namespace korvane::core {
+
+namespace {
+SwitchTiming::Clock monotonicClock()
+{
+    auto elapsed = std::make_shared<QElapsedTimer>();
+    elapsed->start();
+    return [elapsed]() { return elapsed->elapsed(); };
+}
+} // namespace
+
+SwitchTiming::SwitchTiming(QObject* parent)
+    : QObject(parent)
+    , m_clock(monotonicClock())
+{
+    m_timer.setSingleShot(true);
+    m_timer.setTimerType(Qt::PreciseTimer);
+    connect(&m_timer, &QTimer::timeout, this, &SwitchTiming::poll);
+}
+
+void SwitchTiming::setClock(Clock clock)
+{
+    m_clock = clock ? std::move(clock) : monotonicClock();
+    schedule();
+}
+
+void SwitchTiming::setRules(int channel, const Rules& rules)
+{
+    if (valid(channel))
+        m_channels[channel].rules = rules;
+}
+
+qint64 SwitchTiming::nextDeadline() const
+{
+    qint64 next = -1;
+    auto consider = [&next](qint64 deadline) {
+        if (deadline >= 0 && (next < 0 || deadline < next))
+            next = deadline;
+    };
+    for (const Channel& c : m_channels) {
+        consider(c.acceptAt);
+        consider(c.holdUntil);
+        if (c.down)
+            consider(c.downSince + cst_safety_release_ms);
+    }
+    return next;
+}
+
+void SwitchTiming::press(int channel)
+{
+    if (!valid(channel))
+        return;
+    Channel& c = m_channels[channel];
+    const qint64 now = m_clock();
+    // The same press line again while the first one waits or holds: a
+    // bounce. Its release (if any) still lets go of the first.
+    if (c.acceptAt >= 0 || (c.down && !c.latched && c.holdUntil < 0))
+        return;
+    const bool repeat = c.rules.ignoreRepeatsMs > 0 && c.lastAccepted >= 0
+        && now - c.lastAccepted < c.rules.ignoreRepeatsMs;
+    if (repeat || c.holdUntil >= 0) {
+        c.swallowRelease = true;
+        return;
+    }
+    if (c.rules.releaseLine && c.rules.acceptanceMs > 0) {
+        c.pressedAt = now;
+        c.acceptAt = now + c.rules.acceptanceMs;
+        c.swallowRelease = false;
+        schedule();
+        return;
+    }
+    accept(channel, now);
+}
+
+void SwitchTiming::release(int channel)
+{
+    if (!valid(channel))
+        return;
+    Channel& c = m_channels[channel];
+    if (c.acceptAt >= 0) {
+        // Let go before the acceptance time: the press never happened.
+        c.acceptAt = -1;
+        schedule();
+        return;
+    }
+    if (c.swallowRelease) {
+        c.swallowRelease = false;
+        return;
+    }
+    if (c.down && !c.latched && c.holdUntil < 0)
+        goUp(channel);
+}
+
+void SwitchTiming::accept(int channel, qint64 pressedAt)
+{
+    Channel& c = m_channels[channel];
+    const Rules& rules = c.rules;
+    c.lastAccepted = pressedAt;
+    const qint64 now = m_clock();
+    if (!rules.holdable) {
+        c.swallowRelease = true;
+        emit down(channel);
+        emit up(channel);
+        return;
+    }
+    if (rules.latch) {
+        c.swallowRelease = true;
+        if (c.latched) {
+            setLatched(channel, false);
+            goUp(channel);
+        } else {
+            // Latched before the signal, so a receiver sees a consistent
+            // state; announced once the key or button is really down.
+            c.latched = true;
+            goDown(channel, now);
+            if (c.latched)
+                emit latchedChanged(channel, true);
+        }
+        schedule();
+        return;
+    }
+    // With a release line the user's own hold counts; the hold time is for
+    // devices that send one line per press.
+    if (!rules.releaseLine && rules.holdMs > 0) {
+        c.swallowRelease = true;
+        c.holdUntil = now + rules.holdMs;
+        goDown(channel, now);
+        schedule();
+        return;
+    }
+    c.swallowRelease = false;
+    goDown(channel, now);
+    schedule();
+}
+
+void SwitchTiming::goDown(int channel, qint64 now)
+{
+    Channel& c = m_channels[channel];
+    c.down = true;
+    c.downSince = now;
+    emit down(channel);
+}
+
+void SwitchTiming::goUp(int channel)
+{
+    Channel& c = m_channels[channel];
+    c.down = false;
+    c.downSince = -1;
+    c.holdUntil = -1;
+    emit up(channel);
+}
+
+void SwitchTiming::setLatched(int channel, bool latched)
+{
+    Channel& c = m_channels[channel];
+    if (c.latched == latched)
+        return;
+    c.latched = latched;
+    emit latchedChanged(channel, latched);
+}
+
+void SwitchTiming::releaseChannel(int channel)
+{
+    if (!valid(channel))
+        return;
+    Channel& c = m_channels[channel];
+    c.acceptAt = -1;
+    c.holdUntil = -1;
+    c.swallowRelease = false;
+    c.lastAccepted = -1;
+    setLatched(channel, false);
+    if (c.down)
+        goUp(channel);
+    schedule();
+}
+
+void SwitchTiming::releaseAll()
+{
+    for (int channel = 0; channel < cst_channels; ++channel)
+        releaseChannel(channel);
+}
+
+void SwitchTiming::poll()
+{
+    const qint64 now = m_clock();
+    for (int channel = 0; channel < cst_channels; ++channel) {
+        Channel& c = m_channels[channel];
+        if (c.acceptAt >= 0 && now >= c.acceptAt) {
+            c.acceptAt = -1;
+            accept(channel, c.pressedAt);
+        }
+        if (c.holdUntil >= 0 && now >= c.holdUntil)
+            goUp(channel);
+        if (c.down && now - c.downSince >= cst_safety_release_ms) {
+            common::LogManager::GetInstance().warningLog(
+                QStringLiteral("Released the %1 channel's key or button: held for %2 s with no "
+                               "release from the switch")
+                    .arg(channel == 0 ? QStringLiteral("left") : QStringLiteral("right"))
+                    .arg(cst_safety_release_ms / 1000));
+            setLatched(channel, false);
+            goUp(channel);
+            emit safetyReleased(channel);
+        }
+    }
+    schedule();
+}
+
+void SwitchTiming::schedule()
+{
+    const qint64 deadline = nextDeadline();
+    if (deadline < 0) {
+        m_timer.stop();
+        return;
+    }
+    const qint64 wait = std::max<qint64>(0, deadline - m_clock());
+    m_timer.start(static_cast<int>(std::min<qint64>(wait, cst_safety_release_ms)));
+}
+
+} // namespace korvane::core

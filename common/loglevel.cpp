@@ -1,7 +1,7 @@
 #include "common/loglevel.h"
 
+#include "common/enumtext.h"
 #include "common/translator.h"
-#include "common/types.h"
 
 namespace korvane::common {
 
@@ -13,41 +13,7 @@ const QString LogLevel::cstTab[LogLevel::cstCount] = {
     QStringLiteral("LEVEL_FATAL"),
 };
 
-int LogLevel::get(const QString& text)
-{
-    return Types::PositionOf(cstTab, cstCount, text);
-}
-
-LogLevel::Type LogLevel::fromJson(const QJsonValue& value, bool* ok)
-{
-    if (ok)
-        *ok = false;
-    const int position = get(value.toString());
-    if (position < 0 || position >= cstCount)
-        return LEVEL_DEBUG;
-    if (ok)
-        *ok = true;
-    return static_cast<Type>(position);
-}
-
-QJsonValue LogLevel::toJson(Type value)
-{
-    return QJsonValue(toString(value));
-}
-
-QString LogLevel::toString(Type value)
-{
-    const int position = static_cast<int>(value);
-    // An out-of-range value must not read past the table.
-    if (position < 0 || position >= cstCount)
-        return QString();
-    return cstTab[position];
-}
-
-QStringList LogLevel::getValues()
-{
-    return Types::GetValues(cstTab, cstCount);
-}
+KORVANE_ENUM_TEXT_DEFINITIONS(LogLevel, cstCount)
 
 QString LogLevel::getDisplayName(Type value)
 {

@@ -1,8 +1,5 @@
 #include "datamodel/clicktypeclass.h"
 
-#include "common/types.h"
-#include "datamodel/enumtext.h"
-
 namespace korvane::datamodel {
 
 const QString ClickTypeClass::cstTab[] = {
@@ -16,29 +13,6 @@ const QString ClickTypeClass::cstTab[] = {
 };
 const int ClickTypeClass::cstSize = 7;
 
-ClickTypeClass::Type ClickTypeClass::get(const QString& text)
-{
-    return static_cast<Type>(korvane::Types::PositionOf(cstTab, cstSize, text));
-}
-
-QString ClickTypeClass::toString(Type value)
-{
-    return enumtext::toString(cstTab, cstSize, value);
-}
-
-QStringList ClickTypeClass::getValues()
-{
-    return korvane::Types::GetValues(cstTab, cstSize);
-}
-
-QJsonValue ClickTypeClass::toJson(Type value)
-{
-    return QJsonValue(toString(value));
-}
-
-ClickTypeClass::Type ClickTypeClass::fromJson(const QJsonValue& value, bool* ok)
-{
-    return static_cast<Type>(enumtext::fromJson(cstTab, cstSize, value, ok));
-}
+KORVANE_ENUM_TEXT_DEFINITIONS(ClickTypeClass, cstSize)
 
 } // namespace korvane::datamodel

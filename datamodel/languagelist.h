@@ -1,6 +1,6 @@
 #pragma once
 
-#include "datamodel/genericcontainerjson.h"
+#include "common/genericcontainerjson.h"
 #include "datamodel/korvane_datamodel_export.h"
 #include "datamodel/language.h"
 

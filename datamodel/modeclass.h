@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/enumtext.h"
 #include "datamodel/korvane_datamodel_export.h"
 
 #include <QJsonValue>
@@ -17,14 +18,7 @@ public:
     enum Type : int { NONE, KEYBOARD, MOUSE };
     Q_ENUM(Type)
 
-    static const QString cstTab[];
-    static const int cstSize;
-
-    static Type get(const QString& text);
-    static QString toString(Type value);
-    static QStringList getValues();
-    static QJsonValue toJson(Type value);
-    static Type fromJson(const QJsonValue& value, bool* ok = nullptr);
+    KORVANE_ENUM_TEXT_DECLARATIONS();
 
 private:
     ModeClass() = default;

@@ -1,8 +1,6 @@
 #include "datamodel/role.h"
 
 #include "common/translator.h"
-#include "common/types.h"
-#include "datamodel/enumtext.h"
 
 namespace korvane::datamodel {
 
@@ -16,30 +14,7 @@ const QString Role::cstTab[] = {
 };
 const int Role::cstSize = 6;
 
-Role::Type Role::get(const QString& text)
-{
-    return static_cast<Type>(korvane::Types::PositionOf(cstTab, cstSize, text));
-}
-
-QString Role::toString(Type value)
-{
-    return enumtext::toString(cstTab, cstSize, value);
-}
-
-QStringList Role::getValues()
-{
-    return korvane::Types::GetValues(cstTab, cstSize);
-}
-
-QJsonValue Role::toJson(Type value)
-{
-    return QJsonValue(toString(value));
-}
-
-Role::Type Role::fromJson(const QJsonValue& value, bool* ok)
-{
-    return static_cast<Type>(enumtext::fromJson(cstTab, cstSize, value, ok));
-}
+KORVANE_ENUM_TEXT_DEFINITIONS(Role, cstSize)
 
 QString Role::getDisplayName(Type value)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/enumtext.h"
 #include "datamodel/korvane_datamodel_export.h"
 
 #include <QJsonValue>
@@ -11,14 +12,7 @@ namespace korvane::datamodel {
 struct KORVANE_DATAMODEL_EXPORT Role {
     enum Type : int { NONE, DEMO, GUEST, USER, ADMIN, VESPER };
 
-    static const QString cstTab[];
-    static const int cstSize;
-
-    static Type get(const QString& text);
-    static QString toString(Type value);
-    static QStringList getValues();
-    static QJsonValue toJson(Type value);
-    static Type fromJson(const QJsonValue& value, bool* ok = nullptr);
+    KORVANE_ENUM_TEXT_DECLARATIONS();
 
     static QString getDisplayName(Type value);
     static QString getIcon(Type value);

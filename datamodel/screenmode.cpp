@@ -1,8 +1,6 @@
 #include "datamodel/screenmode.h"
 
 #include "common/translator.h"
-#include "common/types.h"
-#include "datamodel/enumtext.h"
 
 namespace korvane::datamodel {
 
@@ -13,30 +11,7 @@ const QString ScreenMode::cstTab[] = {
 };
 const int ScreenMode::cstSize = 3;
 
-ScreenMode::Type ScreenMode::get(const QString& text)
-{
-    return static_cast<Type>(korvane::Types::PositionOf(cstTab, cstSize, text));
-}
-
-QString ScreenMode::toString(Type value)
-{
-    return enumtext::toString(cstTab, cstSize, value);
-}
-
-QStringList ScreenMode::getValues()
-{
-    return korvane::Types::GetValues(cstTab, cstSize);
-}
-
-QJsonValue ScreenMode::toJson(Type value)
-{
-    return QJsonValue(toString(value));
-}
-
-ScreenMode::Type ScreenMode::fromJson(const QJsonValue& value, bool* ok)
-{
-    return static_cast<Type>(enumtext::fromJson(cstTab, cstSize, value, ok));
-}
+KORVANE_ENUM_TEXT_DEFINITIONS(ScreenMode, cstSize)
 
 QString ScreenMode::getDisplayName(Type value)
 {

@@ -24,6 +24,7 @@ private slots:
         QCOMPARE(LogLevel::toString(LogLevel::LEVEL_ERROR), QStringLiteral("LEVEL_ERROR"));
         QCOMPARE(LogLevel::toJson(LogLevel::LEVEL_INFO), QJsonValue("LEVEL_INFO"));
         QCOMPARE(LogLevel::toString(static_cast<LogLevel::Type>(9)), QString());
+        QCOMPARE(LogLevel::toJson(static_cast<LogLevel::Type>(-1)), QJsonValue(QString()));
     }
 
     void get_data()
@@ -53,6 +54,7 @@ private slots:
         QTest::newRow("unknown text") << QJsonValue("LEVEL_LOUD") << LogLevel::LEVEL_DEBUG << false;
         QTest::newRow("number") << QJsonValue(3) << LogLevel::LEVEL_DEBUG << false;
         QTest::newRow("null") << QJsonValue() << LogLevel::LEVEL_DEBUG << false;
+        QTest::newRow("empty text") << QJsonValue("") << LogLevel::LEVEL_DEBUG << false;
     }
     void fromJson()
     {

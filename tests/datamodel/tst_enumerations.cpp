@@ -82,6 +82,7 @@ private slots:
         QCOMPARE(h.toString(texts.size()), QString());
         QCOMPARE(h.toString(-1), QString());
         QCOMPARE(h.toJson(texts.size()), QJsonValue(QString()));
+        QCOMPARE(h.toJson(-1), QJsonValue(QString()));
         QCOMPARE(h.get(QStringLiteral("NOT A KEY")), texts.size());
         QCOMPARE(h.get(QString()), texts.size());
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "datamodel/genericcontainer.h"
+#include "common/genericcontainer.h"
 
 #include <QJsonArray>
 #include <QJsonObject>

@@ -1,3 +1,4 @@
+#include "core/switch/comparedline.h"
 #include "core/switch/lineassembler.h"
 
 #include <QRandomGenerator>
@@ -22,6 +23,8 @@ private slots:
     void overlongLine();
     void randomBytesStayBounded();
     void clearForgetsPartialLine();
+    void comparedLine_data();
+    void comparedLine();
 };
 
 void TestLineAssembler::feed_data()
@@ -166,6 +169,42 @@ void TestLineAssembler::clearForgetsPartialLine()
     assembler.feed(QByteArray(5000, 'y'));
     assembler.clear();
     QCOMPARE(assembler.feed("R\n"), Lines { "R" });
+}
+
+// The one form in which the link, the controller and the timing compare a
+// line: a configured line that ends in a line end still matches the device.
+void TestLineAssembler::comparedLine_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("form");
+    QTest::newRow("plain") << "L"
+                           << "L";
+    QTest::newRow("case folded") << "btn Up"
+                                 << "BTN UP";
+    QTest::newRow("LF") << "L\n"
+                        << "L";
+    QTest::newRow("CR") << "L\r"
+                        << "L";
+    QTest::newRow("CR LF") << "L\r\n"
+                           << "L";
+    QTest::newRow("several line ends") << "L\n\r\n"
+                                       << "L";
+    QTest::newRow("inner CR kept") << "L\rR"
+                                   << "L\rR";
+    QTest::newRow("NUL kept") << QString::fromLatin1("L\0X", 3) << QString::fromLatin1("L\0X", 3);
+    QTest::newRow("trailing blank kept") << "L "
+                                         << "L ";
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("only line ends") << "\r\n"
+                                    << "";
+}
+
+void TestLineAssembler::comparedLine()
+{
+    QFETCH(QString, line);
+    QFETCH(QString, form);
+    QCOMPARE(korvane::core::comparedLine(line), form);
 }
 
 QTEST_APPLESS_MAIN(TestLineAssembler)

@@ -144,6 +144,10 @@ void ChannelInjector::releaseAll()
     m_timing.releaseAll();
     m_forgetting = false;
     inject(m_held.takeReleases());
+    // The back end may hold what no record of ours says (a modifier a layout
+    // needed with a key): it lets go of that too.
+    if (!m_injector->releaseAll() && !m_injector->lastError().empty())
+        reportInjectionFailure(QString::fromStdString(m_injector->lastError()));
 }
 
 void ChannelInjector::releaseChannel(int channel)

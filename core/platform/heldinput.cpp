@@ -21,20 +21,30 @@ constexpr Button cstButtons[] = {
 void HeldInput::note(const InputRecord& record)
 {
     if (record.kind == InputRecord::Key) {
-        auto same = [&](const InputRecord& held) { return held.virtualKey == record.virtualKey; };
-        m_keys.erase(std::remove_if(m_keys.begin(), m_keys.end(), same), m_keys.end());
-        if (!(record.flags & input::KeyUp))
+        if (!(record.flags & input::KeyUp)) {
             m_keys.push_back(record);
+            return;
+        }
+        auto same = [&](const InputRecord& held) { return held.virtualKey == record.virtualKey; };
+        const auto latest = std::find_if(m_keys.rbegin(), m_keys.rend(), same);
+        if (latest != m_keys.rend())
+            m_keys.erase(std::next(latest).base());
         return;
     }
     // Within one record Windows handles down before up, so a record carrying
-    // both leaves the button up.
-    for (const Button& button : cstButtons) {
-        if (record.flags & button.down)
-            m_buttonUpFlags |= button.up;
-        if (record.flags & button.up)
-            m_buttonUpFlags &= ~button.up;
+    // both leaves the button as it was.
+    for (size_t i = 0; i < m_buttons.size(); ++i) {
+        if (record.flags & cstButtons[i].down)
+            ++m_buttons[i];
+        if ((record.flags & cstButtons[i].up) && m_buttons[i] > 0)
+            --m_buttons[i];
     }
+}
+
+bool HeldInput::empty() const
+{
+    return m_keys.empty()
+        && std::all_of(m_buttons.begin(), m_buttons.end(), [](int count) { return count == 0; });
 }
 
 std::vector<InputRecord> HeldInput::takeReleases()
@@ -43,12 +53,11 @@ std::vector<InputRecord> HeldInput::takeReleases()
     for (auto it = m_keys.rbegin(); it != m_keys.rend(); ++it)
         releases.push_back(
             InputRecord::key(it->virtualKey, it->scanCode, it->flags | input::KeyUp));
-    for (const Button& button : cstButtons) {
-        if (m_buttonUpFlags & button.up)
-            releases.push_back(InputRecord::mouse(button.up, 0));
+    for (size_t i = 0; i < m_buttons.size(); ++i) {
+        for (; m_buttons[i] > 0; --m_buttons[i])
+            releases.push_back(InputRecord::mouse(cstButtons[i].up, 0));
     }
     m_keys.clear();
-    m_buttonUpFlags = 0;
     return releases;
 }
 

@@ -4,6 +4,11 @@ namespace korvane::core {
 
 InputInjector::~InputInjector() = default;
 
+bool InputInjector::releaseAll()
+{
+    return true;
+}
+
 bool InputInjector::fail(std::string reason)
 {
     m_lastError = std::move(reason);

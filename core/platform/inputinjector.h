@@ -48,6 +48,9 @@ public:
     // delivered; lastError() then tells why.
     virtual bool sendKey(int virtualKey, int scanCode, std::uint32_t flags) = 0;
     virtual bool sendMouse(std::uint32_t flags, std::int32_t wheelData) = 0;
+    // Lets go of every key and button this back end still has down, last
+    // pressed first. Back ends that keep no such state send nothing.
+    virtual bool releaseAll();
 
     const std::string& lastError() const { return m_lastError; }
 

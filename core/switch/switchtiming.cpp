@@ -35,8 +35,10 @@ void SwitchTiming::setClock(Clock clock)
 
 void SwitchTiming::setRules(int channel, const Rules& rules)
 {
-    if (valid(channel))
-        m_channels[channel].rules = rules;
+    if (!valid(channel) || m_channels[channel].rules == rules)
+        return;
+    releaseChannel(channel);
+    m_channels[channel].rules = rules;
 }
 
 qint64 SwitchTiming::nextDeadline() const

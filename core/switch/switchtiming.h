@@ -36,6 +36,14 @@ public:
         bool releaseLine = false;
         // Scrolling and the double click happen at once: they cannot be held.
         bool holdable = true;
+
+        bool operator==(const Rules& other) const
+        {
+            return ignoreRepeatsMs == other.ignoreRepeatsMs && holdMs == other.holdMs
+                && latch == other.latch && acceptanceMs == other.acceptanceMs
+                && releaseLine == other.releaseLine && holdable == other.holdable;
+        }
+        bool operator!=(const Rules& other) const { return !(*this == other); }
     };
 
     // Milliseconds on a clock that never goes back.
@@ -44,7 +52,9 @@ public:
     explicit SwitchTiming(QObject* parent = nullptr);
 
     void setClock(Clock clock);
-    // Takes effect with the next press; whatever the channel holds is kept.
+    // Takes effect with the next press. New rules let go of what the channel
+    // holds first: a hold, latch or acceptance begun under the old ones could
+    // not end as they said. The same rules again change nothing.
     void setRules(int channel, const Rules& rules);
     const Rules& rules(int channel) const { return m_channels.at(channel).rules; }
 

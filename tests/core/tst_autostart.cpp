@@ -23,7 +23,7 @@ private slots:
     void removalFailureIsReported();
     void orientationPreference_data();
     void orientationPreference();
-    void heldInputKeepsOneEntryPerKey();
+    void heldInputCountsEachPress();
 };
 
 void TestAutostart::windowsRunValue_data()
@@ -172,16 +172,16 @@ void TestAutostart::orientationPreference()
     QCOMPARE(DisplayRotation::apply(text), false);
 }
 
-void TestAutostart::heldInputKeepsOneEntryPerKey()
+void TestAutostart::heldInputCountsEachPress()
 {
     HeldInput held;
     held.note(InputRecord::key(0x41, 0, 1));
-    held.note(InputRecord::key(0x41, 0, 1)); // repeated press
+    held.note(InputRecord::key(0x41, 0, 1)); // the other channel on the same key
     held.note(InputRecord::mouse(input::MouseLeftDown | input::MouseLeftUp, 0));
     held.note(InputRecord::mouse(input::MouseRightDown, 0));
     held.note(InputRecord::mouse(input::MouseWheel, 120));
     const std::vector<InputRecord> expected { InputRecord::key(0x41, 0, 3),
-        InputRecord::mouse(input::MouseRightUp, 0) };
+        InputRecord::key(0x41, 0, 3), InputRecord::mouse(input::MouseRightUp, 0) };
     QVERIFY(held.takeReleases() == expected);
     QVERIFY(held.empty());
 }

@@ -337,6 +337,9 @@ void TestChannelInjector::releaseAllLetsGoOfWhatIsDown()
     configure(middle, ModeClass::MOUSE, ClickTypeClass::MIDDLE, 32, 0);
     m_interface->buttonPressed(keys);
     m_interface->buttonPressed(right);
+    // The other channel on the same button: its release leaves the first press.
+    m_interface->buttonPressed(right);
+    m_interface->buttonReleased(right);
     m_interface->buttonPressed(middle);
     m_interface->buttonReleased(middle);
     m_recorder->clear();

@@ -74,7 +74,8 @@ private slots:
     }
 
     // Script: "@N" moves the clock to N ms and lets deadlines pass; p/r press
-    // and release channel 0, P/R channel 1; x releases channel 0, X both.
+    // and release channel 0, P/R channel 1; x releases channel 0, X both;
+    // "=<rule>" gives channel 0 new rules.
     void rules_data()
     {
         QTest::addColumn<QString>("rules");
@@ -188,6 +189,20 @@ private slots:
             << "p r @60000 @70000 p r"
             << "down0@0 latch0@0 unlatch0@60000 up0@60000 safety0@60000 down0@70000 "
                "latch0@70000";
+        QTest::newRow("new rules while latched let go first")
+            << "latch"
+            << "p r @10 =hold=300 p r @310"
+            << "down0@0 latch0@0 unlatch0@10 up0@10 down0@10 up0@310";
+        QTest::newRow("new rules while held by a release line") << "line"
+                                                                << "p @10 =ignore=100 r @20 p r"
+                                                                << "down0@0 up0@10 down0@20 up0@20";
+        QTest::newRow("new rules while waiting for acceptance") << "accept=500 line"
+                                                                << "p @100 =line @600 r"
+                                                                << "";
+        QTest::newRow("the same rules again keep the latch")
+            << "latch"
+            << "p r @10 =latch p r"
+            << "down0@0 latch0@0 unlatch0@10 up0@10";
         QTest::newRow("safety counts from acceptance") << "accept=500 line"
                                                        << "p @500 @60499 @60500"
                                                        << "down0@500 up0@60500 safety0@60500";
@@ -216,6 +231,9 @@ private slots:
                 continue;
             }
             switch (step.at(0).toLatin1()) {
+            case '=':
+                m_timing->setRules(0, parseRules(step.mid(1)));
+                break;
             case 'p':
                 m_timing->press(0);
                 break;

@@ -94,11 +94,7 @@ UinputInputInjector::UinputInputInjector(
 
 UinputInputInjector::~UinputInputInjector()
 {
-    std::vector<Event> frame;
-    while (!m_down.empty())
-        press(frame, m_down.back(), false);
-    if (!frame.empty())
-        write(frame);
+    releaseAll();
     if (m_isDevice)
         ioctl(m_fd, UI_DEV_DESTROY);
     ::close(m_fd);
@@ -114,6 +110,21 @@ std::string UinputInputInjector::systemName() const
 
 bool UinputInputInjector::sendKey(int virtualKey, int /*scanCode*/, std::uint32_t flags)
 {
+    std::vector<Event> frames;
+    if (flags & input::KeyUp) {
+        // The latest press of this key is the one let go, where it went down
+        // and with the modifiers it took, whatever the layout says by now.
+        const auto held = std::find_if(m_keyPresses.rbegin(), m_keyPresses.rend(),
+            [virtualKey](const KeyPress& keyPress) { return keyPress.virtualKey == virtualKey; });
+        if (held != m_keyPresses.rend()) {
+            const KeyPress keyPress = *held;
+            m_keyPresses.erase(std::next(held).base());
+            release(frames, keyPress.code);
+            for (auto it = keyPress.modifiers.rbegin(); it != keyPress.modifiers.rend(); ++it)
+                release(frames, *it);
+            return write(frames);
+        }
+    }
     const unsigned long keysym = x11KeysymForVirtualKey(virtualKey);
     if (keysym == 0)
         return fail(hexText("virtual key ", virtualKey) + " has no key");
@@ -127,39 +138,42 @@ bool UinputInputInjector::sendKey(int virtualKey, int /*scanCode*/, std::uint32_
             + "\") not sent: the keyboard layout \""
             + (m_keys ? m_keys->layout().describe() : std::string("?")) + "\" has no key for it");
     }
-    std::vector<Event> frames;
-    if (!(flags & input::KeyUp)) {
-        // Shift or AltGr stays down with the key, so a held key repeats the
-        // same character.
-        std::vector<int> added;
-        for (int modifier : stroke.modifiers) {
-            if (std::find(m_down.begin(), m_down.end(), modifier) == m_down.end()) {
-                press(frames, modifier, true);
-                added.push_back(modifier);
-            }
-        }
-        if (std::find(m_down.begin(), m_down.end(), stroke.code) == m_down.end())
-            m_addedModifiers[stroke.code] = added;
-        press(frames, stroke.code, true);
-    } else {
-        press(frames, stroke.code, false);
-        const auto added = m_addedModifiers.find(stroke.code);
-        if (added != m_addedModifiers.end()) {
-            for (auto it = added->second.rbegin(); it != added->second.rend(); ++it)
-                press(frames, *it, false);
-            m_addedModifiers.erase(added);
-        }
+    if (flags & input::KeyUp) {
+        // Never pressed here: an up does no harm, unless another key holds
+        // the same position.
+        if (!m_down.isDown(stroke.code))
+            release(frames, stroke.code);
+        return write(frames);
     }
+    // Shift or AltGr stays down with the key, so a held key repeats the same
+    // character; each counts as held for this key, so another key or channel
+    // letting go of it leaves it down.
+    for (int modifier : stroke.modifiers)
+        press(frames, modifier);
+    press(frames, stroke.code);
+    m_keyPresses.push_back({ virtualKey, stroke.code, stroke.modifiers });
     return write(frames);
+}
+
+bool UinputInputInjector::releaseAll()
+{
+    std::vector<Event> frames;
+    for (int code : m_down.takeAll()) {
+        frames.push_back({ EV_KEY, code, 0 });
+        frames.push_back({ EV_SYN, SYN_REPORT, 0 });
+    }
+    m_keyPresses.clear();
+    return frames.empty() || write(frames);
 }
 
 bool UinputInputInjector::sendMouse(std::uint32_t flags, std::int32_t wheelData)
 {
     std::vector<Event> frame;
+    // A button another channel holds stays down until its last holder lets go.
     for (const Button& button : cstButtons) {
-        if (flags & button.down)
+        if ((flags & button.down) && m_down.press(button.code))
             frame.push_back({ EV_KEY, button.code, 1 });
-        if (flags & button.up)
+        if ((flags & button.up) && m_down.release(button.code))
             frame.push_back({ EV_KEY, button.code, 0 });
     }
     const auto wheel = [&](int highResolution, int notches) {
@@ -177,13 +191,6 @@ bool UinputInputInjector::sendMouse(std::uint32_t flags, std::int32_t wheelData)
         wheel(REL_WHEEL_HI_RES, REL_WHEEL);
     if (flags & input::MouseHWheel)
         wheel(REL_HWHEEL_HI_RES, REL_HWHEEL);
-    for (const Event& event : frame) {
-        if (event.type != EV_KEY)
-            continue;
-        m_down.erase(std::remove(m_down.begin(), m_down.end(), event.code), m_down.end());
-        if (event.value)
-            m_down.push_back(event.code);
-    }
     constexpr std::uint32_t known = input::MouseLeftDown | input::MouseLeftUp
         | input::MouseRightDown | input::MouseRightUp | input::MouseMiddleDown
         | input::MouseMiddleUp | input::MouseWheel | input::MouseHWheel;
@@ -197,12 +204,19 @@ bool UinputInputInjector::sendMouse(std::uint32_t flags, std::int32_t wheelData)
     return succeed();
 }
 
-void UinputInputInjector::press(std::vector<Event>& frames, int code, bool down)
+void UinputInputInjector::press(std::vector<Event>& frames, int code)
 {
-    m_down.erase(std::remove(m_down.begin(), m_down.end(), code), m_down.end());
-    if (down)
-        m_down.push_back(code);
-    frames.push_back({ EV_KEY, code, down ? 1 : 0 });
+    if (!m_down.press(code))
+        return;
+    frames.push_back({ EV_KEY, code, 1 });
+    frames.push_back({ EV_SYN, SYN_REPORT, 0 });
+}
+
+void UinputInputInjector::release(std::vector<Event>& frames, int code)
+{
+    if (!m_down.release(code))
+        return;
+    frames.push_back({ EV_KEY, code, 0 });
     frames.push_back({ EV_SYN, SYN_REPORT, 0 });
 }
 

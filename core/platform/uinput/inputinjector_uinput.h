@@ -3,8 +3,8 @@
 #include "core/korvane_core_export.h"
 #include "core/platform/inputinjector.h"
 #include "core/platform/linux/xkbkeymap.h"
+#include "core/platform/presscounter.h"
 
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -33,6 +33,7 @@ public:
 
     bool sendKey(int virtualKey, int scanCode, std::uint32_t flags) override;
     bool sendMouse(std::uint32_t flags, std::int32_t wheelData) override;
+    bool releaseAll() override;
 
     // The device's folder under /sys/devices/virtual/input; empty for a
     // plain fd.
@@ -44,15 +45,23 @@ private:
         int code;
         int value;
     };
+    // One key record that went down: the position it pressed and the
+    // modifiers the layout needed with it, let go of with it.
+    struct KeyPress {
+        int virtualKey;
+        int code;
+        std::vector<int> modifiers;
+    };
 
-    void press(std::vector<Event>& frame, int code, bool down);
+    void press(std::vector<Event>& frame, int code);
+    void release(std::vector<Event>& frame, int code);
     bool write(const std::vector<Event>& events);
 
     int m_fd;
     bool m_isDevice;
     std::shared_ptr<const XkbKeyMap> m_keys;
-    std::vector<int> m_down; // key and button codes, in pressing order
-    std::map<int, std::vector<int>> m_addedModifiers; // per key, the modifiers it pressed itself
+    PressCounter m_down; // key and button codes
+    std::vector<KeyPress> m_keyPresses; // in pressing order
 };
 
 } // namespace korvane::core

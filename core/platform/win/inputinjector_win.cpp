@@ -1,4 +1,5 @@
 #include "core/platform/inputinjector.h"
+#include "core/platform/presscounter.h"
 
 #include <windows.h>
 
@@ -21,17 +22,64 @@ std::string lastErrorText(DWORD code)
     return text;
 }
 
+struct Button {
+    std::uint32_t down;
+    std::uint32_t up;
+};
+constexpr Button cstButtons[] = {
+    { input::MouseLeftDown, input::MouseLeftUp },
+    { input::MouseRightDown, input::MouseRightUp },
+    { input::MouseMiddleDown, input::MouseMiddleUp },
+};
+// Buttons count beside the virtual keys (0..255) under codes of their own.
+constexpr int cstButtonCodes = 1000;
+
 class WindowsInputInjector final : public InputInjector {
 public:
+    ~WindowsInputInjector() override { releaseAll(); }
+
     bool sendKey(int virtualKey, int scanCode, std::uint32_t flags) override
     {
+        // A key both channels hold goes up with its last holder.
+        const bool down = !(flags & input::KeyUp);
+        if (down ? !m_down.press(virtualKey) : !m_down.release(virtualKey))
+            return succeed();
         // keybd_event reports nothing; a blocked key (for example into a
         // window of higher integrity) cannot be detected here.
         keybd_event(static_cast<BYTE>(virtualKey), static_cast<BYTE>(scanCode), flags, 0);
+        m_scanCodes[virtualKey & 0xFF] = scanCode;
         return succeed();
     }
 
     bool sendMouse(std::uint32_t flags, std::int32_t wheelData) override
+    {
+        for (int i = 0; i < 3; ++i) {
+            const int code = cstButtonCodes + i;
+            if ((flags & cstButtons[i].down) && !m_down.press(code))
+                flags &= ~cstButtons[i].down;
+            if ((flags & cstButtons[i].up) && !m_down.release(code))
+                flags &= ~cstButtons[i].up;
+        }
+        if (flags == 0)
+            return succeed();
+        return sendMouseRecord(flags, wheelData);
+    }
+
+    bool releaseAll() override
+    {
+        bool sent = true;
+        for (int code : m_down.takeAll()) {
+            if (code >= cstButtonCodes)
+                sent = sendMouseRecord(cstButtons[code - cstButtonCodes].up, 0) && sent;
+            else
+                keybd_event(static_cast<BYTE>(code), static_cast<BYTE>(m_scanCodes[code & 0xFF]),
+                    input::KeyExtended | input::KeyUp, 0);
+        }
+        return sent;
+    }
+
+private:
+    bool sendMouseRecord(std::uint32_t flags, std::int32_t wheelData)
     {
         INPUT record = {};
         record.type = INPUT_MOUSE;
@@ -45,6 +93,9 @@ public:
             return fail("SendInput inserted no record (" + lastErrorText(GetLastError()) + ")");
         return succeed();
     }
+
+    PressCounter m_down; // virtual keys, and buttons above cstButtonCodes
+    int m_scanCodes[256] = {};
 };
 
 } // namespace

@@ -1,9 +1,11 @@
 #include "core/platform/inputinjector.h"
 #include "core/platform/linux/x11keysyms.h"
+#include "core/platform/presscounter.h"
 
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -37,6 +39,7 @@ public:
     {
         if (!m_display)
             return;
+        releaseAll();
         // Give the borrowed keycodes back their empty mapping.
         for (const Binding& binding : m_bindings) {
             KeySym none = NoSymbol;
@@ -50,16 +53,56 @@ public:
     {
         if (!open())
             return false;
+        const bool down = !(flags & input::KeyUp);
+        ErrorScope scope(m_display);
+        if (!down) {
+            // The latest press of this key comes up where it went down.
+            const auto held = std::find_if(
+                m_keyPresses.rbegin(), m_keyPresses.rend(), [virtualKey](const HeldKey& keyPress) {
+                    return keyPress.virtualKey == virtualKey;
+                });
+            if (held != m_keyPresses.rend()) {
+                const KeyCode keycode = held->keycode;
+                m_keyPresses.erase(std::next(held).base());
+                if (m_down.release(keycode))
+                    XTestFakeKeyEvent(m_display, keycode, False, CurrentTime);
+                return finish(scope, "key event");
+            }
+        }
         const KeySym keysym = x11KeysymForVirtualKey(virtualKey);
         if (keysym == NoSymbol)
             return fail(hex("virtual key ", virtualKey) + " has no X key");
-        const bool down = !(flags & input::KeyUp);
-        ErrorScope scope(m_display);
         const KeyCode keycode = keycodeFor(keysym);
         if (keycode == 0)
             return fail(hex("no free keycode to bind the X keysym ", keysym) + " to");
+        if (down) {
+            m_keyPresses.push_back({ virtualKey, keycode });
+            // Already down for another channel: the server would take a
+            // second press for an auto-repeat and the first release for both.
+            if (!m_down.press(keycode))
+                return succeed();
+        } else if (m_down.isDown(keycode)) {
+            // Never pressed here, but another key holds the position.
+            return succeed();
+        }
         XTestFakeKeyEvent(m_display, keycode, down ? True : False, CurrentTime);
         return finish(scope, "key event");
+    }
+
+    bool releaseAll() override
+    {
+        m_keyPresses.clear();
+        if (m_down.empty() || !m_display)
+            return true;
+        ErrorScope scope(m_display);
+        for (int code : m_down.takeAll()) {
+            if (code >= cstButtonCodes)
+                XTestFakeButtonEvent(m_display, static_cast<unsigned int>(code - cstButtonCodes),
+                    False, CurrentTime);
+            else
+                XTestFakeKeyEvent(m_display, static_cast<unsigned int>(code), False, CurrentTime);
+        }
+        return finish(scope, "release");
     }
 
     bool sendMouse(std::uint32_t flags, std::int32_t wheelData) override
@@ -98,6 +141,12 @@ private:
         KeyCode keycode;
         KeySym keysym;
     };
+    struct HeldKey {
+        int virtualKey;
+        KeyCode keycode;
+    };
+    // Buttons count beside the keycodes (8..255) under codes of their own.
+    static constexpr int cstButtonCodes = 1000;
 
     class ErrorScope {
     public:
@@ -140,9 +189,12 @@ private:
         return true;
     }
 
+    // A button another channel holds stays down until its last holder lets go.
     void button(unsigned int number, bool down)
     {
-        XTestFakeButtonEvent(m_display, number, down ? True : False, CurrentTime);
+        const int code = cstButtonCodes + static_cast<int>(number);
+        if (down ? m_down.press(code) : m_down.release(code))
+            XTestFakeButtonEvent(m_display, number, down ? True : False, CurrentTime);
     }
 
     void wheel(std::int32_t amount, unsigned int positive, unsigned int negative)
@@ -155,8 +207,8 @@ private:
             steps = 1;
         const unsigned int number = amount > 0 ? positive : negative;
         for (int i = 0; i < steps; ++i) {
-            button(number, true);
-            button(number, false);
+            XTestFakeButtonEvent(m_display, number, True, CurrentTime);
+            XTestFakeButtonEvent(m_display, number, False, CurrentTime);
         }
     }
 
@@ -221,6 +273,8 @@ private:
 
     Display* m_display = nullptr;
     std::vector<Binding> m_bindings;
+    PressCounter m_down; // keycodes, and buttons above cstButtonCodes
+    std::vector<HeldKey> m_keyPresses; // in pressing order
 };
 
 } // namespace

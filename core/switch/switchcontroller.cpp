@@ -181,6 +181,8 @@ void SwitchController::connectConfiguration()
     });
     connect(m_configuration, &ConfigurationSwitch::inputLeftChannelChanged, this, refresh);
     connect(m_configuration, &ConfigurationSwitch::inputRightChannelChanged, this, refresh);
+    connect(m_configuration, &ConfigurationSwitch::releaseLeftChannelChanged, this, refresh);
+    connect(m_configuration, &ConfigurationSwitch::releaseRightChannelChanged, this, refresh);
     connect(&m_configuration->leftChannel(), &datamodel::ConfigurationChannel::enabledChanged, this,
         refresh);
     connect(&m_configuration->rightChannel(), &datamodel::ConfigurationChannel::enabledChanged,
@@ -358,8 +360,16 @@ QString SwitchController::channelLine(int channel) const
 {
     if (!m_configuration)
         return QString();
-    return channel == 0 ? m_configuration->inputLeftChannel()
-                        : m_configuration->inputRightChannel();
+    switch (channel) {
+    case 0:
+        return m_configuration->inputLeftChannel();
+    case 1:
+        return m_configuration->inputRightChannel();
+    case 2:
+        return m_configuration->releaseLeftChannel();
+    default:
+        return m_configuration->releaseRightChannel();
+    }
 }
 
 bool SwitchController::buttonReady(int channel) const
@@ -373,12 +383,56 @@ bool SwitchController::buttonReady(int channel) const
 
 void SwitchController::updateSameLines()
 {
-    const QString left = comparedLine(channelLine(0));
-    const bool same = !left.trimmed().isEmpty() && left == comparedLine(channelLine(1));
-    if (same == m_sameLines)
+    const auto form = [this](int channel) {
+        QString line = comparedLine(channelLine(channel));
+        return line.trimmed().isEmpty() ? QString() : line;
+    };
+    const QString leftPress = form(0);
+    const QString rightPress = form(1);
+    // A release line equal to its own press line counts as none.
+    const auto release = [&](int channel, const QString& press) {
+        QString line = form(channel);
+        return line == press ? QString() : line;
+    };
+    const QString leftRelease = release(2, leftPress);
+    const QString rightRelease = release(3, rightPress);
+    const auto same = [](const QString& a, const QString& b) { return !a.isEmpty() && a == b; };
+    Clash clash = NoClash;
+    if (same(leftPress, rightPress))
+        clash = PressLines;
+    else if (same(leftRelease, rightPress))
+        clash = LeftReleaseRightPress;
+    else if (same(rightRelease, leftPress))
+        clash = RightReleaseLeftPress;
+    else if (same(leftRelease, rightRelease))
+        clash = ReleaseLines;
+    if (clash == m_clash)
         return;
-    m_sameLines = same;
-    emit sameLinesChanged(m_sameLines);
+    m_clash = clash;
+    emit sameLinesChanged(sameLines());
+}
+
+QString SwitchController::sameLinesText() const
+{
+    switch (m_clash) {
+    case NoClash:
+        return QString();
+    case PressLines:
+        return Translator::tr("Both buttons send the same line: one press acts on both channels. "
+                              "Learn the line of one of them again.");
+    case LeftReleaseRightPress:
+        return Translator::tr(
+            "The left button's release line is the right button's press line: one line does two "
+            "things. Learn one of them again.");
+    case RightReleaseLeftPress:
+        return Translator::tr(
+            "The right button's release line is the left button's press line: one line does two "
+            "things. Learn one of them again.");
+    case ReleaseLines:
+        return Translator::tr("Both buttons send the same release line: letting go of one lets "
+                              "go of both. Learn one of them again.");
+    }
+    return QString();
 }
 
 void SwitchController::updateState()

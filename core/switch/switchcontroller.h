@@ -40,7 +40,10 @@ class KORVANE_CORE_EXPORT SwitchController : public QObject {
     Q_PROPERTY(QString port READ port NOTIFY portChanged)
     Q_PROPERTY(int learningChannel READ learningChannel NOTIFY learningChannelChanged)
     Q_PROPERTY(bool holdsPresses READ holdsPresses NOTIFY holdsPressesChanged)
+    // One line that does two things: two press lines alike, or a release
+    // line equal to the other button's press line or release line.
     Q_PROPERTY(bool sameLines READ sameLines NOTIFY sameLinesChanged)
+    Q_PROPERTY(QString sameLinesText READ sameLinesText NOTIFY sameLinesChanged)
 
 public:
     enum State { WaitingForDevice, Running, PausedByUser, DeviceLost };
@@ -66,7 +69,8 @@ public:
     QString port() const;
     int learningChannel() const { return m_learningChannel; }
     bool holdsPresses() const { return m_learningChannel >= 0 || m_settling; }
-    bool sameLines() const { return m_sameLines; }
+    bool sameLines() const { return m_clash != NoClash; }
+    QString sameLinesText() const;
 
     Q_INVOKABLE static QStringList ports();
     // At start: a configured port foreign to this system gives way to the
@@ -140,7 +144,8 @@ private:
     bool m_settling = false;
     // The link was opened only to learn a line while the user had paused it.
     bool m_listeningOnly = false;
-    bool m_sameLines = false;
+    enum Clash { NoClash, PressLines, LeftReleaseRightPress, RightReleaseLeftPress, ReleaseLines };
+    Clash m_clash = NoClash;
     int m_batchDepth = 0;
     // The link has listened or waited at least once: before that, a link at
     // rest is not yet started rather than paused.

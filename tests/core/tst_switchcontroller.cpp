@@ -225,6 +225,7 @@ void TstSwitchController::sameLines_data()
     QTest::addColumn<QString>("left");
     QTest::addColumn<QString>("right");
     QTest::addColumn<bool>("same");
+    // A button's release line follows its press line after a "|".
     QTest::newRow("different") << "L"
                                << "R" << false;
     QTest::newRow("equal") << "B1"
@@ -239,6 +240,16 @@ void TstSwitchController::sameLines_data()
                                 << " " << false;
     QTest::newRow("one empty") << "B1"
                                << "" << false;
+    QTest::newRow("left release is the right press") << "L|R"
+                                                     << "R" << true;
+    QTest::newRow("right release is the left press") << "L"
+                                                     << "R|l" << true;
+    QTest::newRow("one release line for both") << "L|up"
+                                               << "R|UP" << true;
+    QTest::newRow("release equal to its own press: none") << "L|L"
+                                                          << "R" << false;
+    QTest::newRow("release lines of their own") << "L|l up"
+                                                << "R|r up" << false;
 }
 
 void TstSwitchController::sameLines()
@@ -247,10 +258,13 @@ void TstSwitchController::sameLines()
     QFETCH(QString, right);
     QFETCH(bool, same);
     QSignalSpy changes(m_controller.get(), &SwitchController::sameLinesChanged);
-    m_configuration->set_inputLeftChannel(left);
-    m_configuration->set_inputRightChannel(right);
+    m_configuration->set_inputLeftChannel(left.section(QLatin1Char('|'), 0, 0));
+    m_configuration->set_releaseLeftChannel(left.section(QLatin1Char('|'), 1));
+    m_configuration->set_inputRightChannel(right.section(QLatin1Char('|'), 0, 0));
+    m_configuration->set_releaseRightChannel(right.section(QLatin1Char('|'), 1));
     QCOMPARE(m_controller->sameLines(), same);
     QCOMPARE(changes.count(), same ? 1 : 0);
+    QCOMPARE(m_controller->sameLinesText().isEmpty(), !same);
 }
 
 // The learned line matches its button as soon as it is learned, yet that very

@@ -4,6 +4,7 @@
 #include "core/platform/linux/keyboardlayout.h"
 #include "core/platform/linux/xkbkeymap.h"
 #include "core/platform/uinput/inputinjector_uinput.h"
+#include "core/platform/x11/xdisplay.h"
 
 #include <QDBusArgument>
 #include <QDBusConnection>
@@ -56,7 +57,7 @@ KeyboardLayout localeServiceLayout()
     return layout;
 }
 
-QString uinputProblem(int errorNumber, const QString& reason, bool fallback)
+QString uinputProblem(int errorNumber, const QString& reason, bool fallback, bool wayland)
 {
     QString problem;
     if (errorNumber == ENOENT || errorNumber == ENODEV || errorNumber == ENXIO)
@@ -73,7 +74,12 @@ QString uinputProblem(int errorNumber, const QString& reason, bool fallback)
         problem = korvane::Translator::tr(
             "%1 cannot type or click for you: /dev/uinput cannot be used (%2).")
                       .arg(QStringLiteral("%1"), reason);
-    if (fallback)
+    if (fallback && wayland)
+        problem += QLatin1Char(' ')
+            + korvane::Translator::tr(
+                "Until /dev/uinput can be used, only programs running under X11 (XWayland) "
+                "receive the switch's input; the others receive nothing.");
+    else if (fallback)
         problem += QLatin1Char(' ')
             + korvane::Translator::tr(
                 "Until then it uses X11 input, which reaches only X11 programs.");
@@ -114,8 +120,11 @@ InputBackend::Selection InputBackend::open(
     }
 
     const QString cause = QString::fromStdString(reason);
-    const bool fallback = session.isX11();
-    selection.problem = uinputProblem(errorNumber, cause, fallback);
+    // XTest still reaches every X11 program, also those of a Wayland
+    // session (XWayland): far better than nothing at all.
+    const bool fallback = session.isX11()
+        || (session.isWayland() && xDisplayReachable(session.display.toStdString()));
+    selection.problem = uinputProblem(errorNumber, cause, fallback, session.isWayland());
     if (fallback) {
         selection.injector = InputInjector::createNative();
         selection.kind = XTest;

@@ -93,8 +93,11 @@ void TestInputBackend::uinputMissing_data()
 
     QTest::newRow("X11 falls back to XTest") << ":0"
                                              << "x11" << InputBackend::XTest << true;
-    QTest::newRow("Wayland has nothing else") << ":0"
-                                              << "wayland" << InputBackend::Uinput << false;
+    QTest::newRow("Wayland falls back to XTest on its X server")
+        << qEnvironmentVariable("DISPLAY") << "wayland" << InputBackend::XTest << true;
+    QTest::newRow("Wayland with an X display that does not answer")
+        << ":97"
+        << "wayland" << InputBackend::Uinput << false;
     QTest::newRow("console has nothing else") << ""
                                               << "tty" << InputBackend::Uinput << false;
 }
@@ -128,6 +131,9 @@ void TestInputBackend::problemReachesTheScene()
     // No display and no device: the problem is told once, and a later choice
     // that works clears it.
     const QString missing = QDir::temp().filePath("no-uinput");
+    const QByteArray display = qgetenv("DISPLAY");
+    qunsetenv("DISPLAY");
+    const auto restore = qScopeGuard([&display]() { qputenv("DISPLAY", display); });
     ApplicationInterface interface;
     QSignalSpy changed(&interface, &ApplicationInterface::inputProblemChanged);
     QCOMPARE(interface.selectInputBackend("uinput", missing), true);

@@ -10,6 +10,7 @@
 #include "datamodel/version.h"
 #include "main/configurationfile.h"
 #include "main/controlsstyle.h"
+#include "main/displaysession.h"
 #include "main/sceneregistration.h"
 #include "main/screensettings.h"
 #include "main/settingssaver.h"
@@ -19,7 +20,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFont>
-#include <QMessageBox>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QSystemTrayIcon>
@@ -69,6 +69,7 @@ int runPass(int& argc, char** argv, bool& finished)
 
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     ControlsStyle::choose();
+    const bool headless = DisplaySession::prepare();
 
     const QString screenSettingsPath = ScreenSettings::path();
     ScreenSettings::apply(screenSettingsPath);
@@ -92,7 +93,7 @@ int runPass(int& argc, char** argv, bool& finished)
 
     // A logout, `kill` or Ctrl+C ends the run like "Exit" does, so the
     // write-back below still runs. A request that comes before the event loop
-    // (during the tray message box, say) is remembered and honoured there.
+    // (while the scene loads, say) is remembered and honoured there.
     bool endRequested = false;
     const auto requestEnd = [&endRequested] {
         endRequested = true;
@@ -110,6 +111,12 @@ int runPass(int& argc, char** argv, bool& finished)
         QStringLiteral("backend"), QStringLiteral("auto"));
     parser.addOption(inputOption);
     parser.process(app);
+
+    if (headless)
+        LogManager::GetInstance().infoLog(
+            QStringLiteral("No display (DISPLAY and WAYLAND_DISPLAY are unset): Korvane runs "
+                           "without a window or tray; the switch types and clicks through uinput"),
+            LogManager::cst_log_app_name);
 
     const QString fontDirectory = besideProgram(QStringLiteral("resources%2font"));
     debug(QStringLiteral("Load font in path %1 ...").arg(fontDirectory));
@@ -168,13 +175,12 @@ int runPass(int& argc, char** argv, bool& finished)
     const bool systray = QSystemTrayIcon::isSystemTrayAvailable();
     setSystrayEnabled(engine.rootContext(), systray);
     setFirstStart(engine.rootContext(), firstStart);
-    if (systray) {
+    // Without a tray the window says so itself: a modal box here would keep
+    // the switch from starting until someone clicked it away.
+    if (systray)
         QGuiApplication::setQuitOnLastWindowClosed(false);
-    } else {
-        QMessageBox box(QMessageBox::Critical, QStringLiteral("KorVane"),
-            Translator::tr("No systray was found."), QMessageBox::Ok);
-        box.exec();
-    }
+    else if (!headless)
+        debug(QStringLiteral("No systray was found: the window stays shown"));
 
     QObject::connect(&interface, &ApplicationInterface::languageChanged, &engine,
         &QQmlApplicationEngine::retranslate);

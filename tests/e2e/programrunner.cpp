@@ -30,6 +30,14 @@ void ProgramRunner::start(const QStringList& arguments)
     m_process.waitForStarted();
 }
 
+void ProgramRunner::unset(const QStringList& names)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const QString& name : names)
+        environment.remove(name);
+    m_process.setProcessEnvironment(environment);
+}
+
 void ProgramRunner::readOutput()
 {
     m_log += QString::fromLocal8Bit(m_process.readAll());

@@ -12,6 +12,8 @@ public:
     ~ProgramRunner();
 
     void start(const QStringList& arguments = {});
+    // Starts it without these environment variables.
+    void unset(const QStringList& names);
     bool waitForLog(const QString& text, int timeoutMs = 20000);
     bool terminate(int timeoutMs = 20000); // SIGTERM, then wait for the end
     bool waitForFinished(int timeoutMs = 20000);

@@ -2,6 +2,7 @@
 // back at exit, and what it does when files are missing or damaged.
 #include "programrunner.h"
 
+#include "../core/pty.h"
 #include "datamodel/configuration.h"
 
 #include <QDir>
@@ -381,6 +382,47 @@ private slots:
         Configuration written;
         QVERIFY(written.fromJson(readFile(homeFile(QStringLiteral("korvane.json")))));
         QCOMPARE(written.get_configurationSwitch().inputLeftChannel(), QStringLiteral("kept"));
+    }
+
+    // A text console, an SSH login, a start before the desktop: no display.
+    void withoutAnyDisplay_data()
+    {
+        QTest::addColumn<QString>("argument");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("version") << "--version"
+                                 << "1.0.0";
+        QTest::newRow("help") << "--help"
+                              << "--input";
+        QTest::newRow("a start serves the switch") << ""
+                                                   << "runs without a window";
+    }
+
+    void withoutAnyDisplay()
+    {
+        QFETCH(QString, argument);
+        QFETCH(QString, said);
+        Pty device;
+        QVERIFY(device.isValid());
+        writeFile(homeFile(QStringLiteral("korvane.json")),
+            QStringLiteral(R"({"configuration":{"switch":{"serial_name":"%1"}}})")
+                .arg(device.name())
+                .toUtf8());
+        ProgramRunner korvane(QStringLiteral(KORVANE_PROGRAM));
+        korvane.unset({ QStringLiteral("DISPLAY"), QStringLiteral("WAYLAND_DISPLAY"),
+            QStringLiteral("QT_QPA_PLATFORM") });
+        korvane.start(argument.isEmpty() ? QStringList() : QStringList { argument });
+        QVERIFY2(korvane.waitForLog(said), qPrintable(korvane.log()));
+        if (argument.isEmpty()) {
+            QVERIFY2(korvane.waitForLog(
+                         QStringLiteral("Start listening on serial port ") + device.name()),
+                qPrintable(korvane.log()));
+            QCOMPARE(korvane.logCount(said), 1);
+            QVERIFY(korvane.terminate());
+        } else {
+            QVERIFY(korvane.waitForFinished());
+        }
+        QCOMPARE(korvane.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(korvane.exitCode(), 0);
     }
 
     void secondStartHandsOverAndEnds()

@@ -178,8 +178,10 @@ bool MouseCom::start(QString serialPortName)
     m_reconnecting = true;
     m_started = false;
     m_error = openErrorText(kind, m_portName);
+    m_waitReason = openFailure();
     emit startedChanged(m_started);
     emit errorChanged(m_error);
+    emit waitReasonChanged(m_waitReason);
     emit reconnectingChanged(m_reconnecting);
     return false;
 }
@@ -227,11 +229,6 @@ QStringList MouseCom::ports()
     for (const QSerialPortInfo& info : infos)
         names.append(info.portName());
     return names;
-}
-
-QString MouseCom::portToSelect(const QString& configured)
-{
-    return PortSelection::portToSelect(configured, ports());
 }
 
 bool MouseCom::openPort()
@@ -290,21 +287,47 @@ void MouseCom::cleanup()
 void MouseCom::cancelReconnecting()
 {
     m_reconnectTimer.stop();
+    setWaitReason(NotWaiting);
     if (m_reconnecting) {
         m_reconnecting = false;
         emit reconnectingChanged(m_reconnecting);
     }
 }
 
+void MouseCom::setWaitReason(WaitReason reason)
+{
+    if (m_waitReason == reason)
+        return;
+    m_waitReason = reason;
+    emit waitReasonChanged(m_waitReason);
+}
+
+MouseCom::WaitReason MouseCom::openFailure() const
+{
+    switch (m_port ? m_port->error() : QSerialPort::DeviceNotFoundError) {
+    case QSerialPort::DeviceNotFoundError:
+        return DeviceMissing;
+    case QSerialPort::PermissionError:
+        return serialPortReadable(m_portName) ? DeviceBusy : AccessDenied;
+    default:
+        return OpenFailed;
+    }
+}
+
 void MouseCom::reconnectTick()
 {
-    // One quiet attempt per tick: no sleep, no log line, no signal on failure.
-    if (!openPort())
+    // One quiet attempt per tick: no sleep, no log line. A device that was
+    // unplugged stays so until it is back; a missing one may turn out busy.
+    if (!openPort()) {
+        if (m_waitReason != DeviceUnplugged)
+            setWaitReason(openFailure());
         return;
+    }
     qDebug().noquote() << QStringLiteral("Serial port %1 is back, start listening").arg(m_portName);
     m_reconnectTimer.stop();
     m_reconnecting = false;
     m_started = true;
+    setWaitReason(NotWaiting);
     const bool hadError = !m_error.isEmpty();
     m_error.clear();
     emit reconnectingChanged(m_reconnecting);
@@ -411,6 +434,8 @@ void MouseCom::handleError(QSerialPort::SerialPortError error)
     m_error = korvane::Translator::tr(
         "The switch device on %1 is unplugged. Korvane reconnects as soon as it is back.")
                   .arg(name);
+    m_waitReason = DeviceUnplugged;
+    emit waitReasonChanged(m_waitReason);
     emit reconnectingChanged(m_reconnecting);
     emit startedChanged(m_started);
     emit errorChanged(m_error);

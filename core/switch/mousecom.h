@@ -33,6 +33,8 @@ class KORVANE_CORE_EXPORT MouseCom : public QObject {
     Q_PROPERTY(QString releaseKey2 READ releaseKey2 WRITE set_releaseKey2 NOTIFY releaseKey2Changed)
     Q_PROPERTY(QString error READ error WRITE set_error NOTIFY errorChanged)
     Q_PROPERTY(bool reconnecting READ reconnecting NOTIFY reconnectingChanged)
+    // Why the link is waiting for its port, while it is.
+    Q_PROPERTY(WaitReason waitReason READ waitReason NOTIFY waitReasonChanged)
 
 public:
     static constexpr int cst_open_tries = 3;
@@ -42,6 +44,20 @@ public:
     // A partial line with no line end is taken as complete after this silence.
     static constexpr int cst_line_timeout_ms = 50;
     static constexpr qint32 cst_baud_rate = 9600;
+
+    enum WaitReason {
+        NotWaiting,
+        // No device by that name: a typo, or not plugged in yet.
+        DeviceMissing,
+        // Another program has the port open.
+        DeviceBusy,
+        // This user may not open it (the dialout group).
+        AccessDenied,
+        // It was open and went away.
+        DeviceUnplugged,
+        OpenFailed,
+    };
+    Q_ENUM(WaitReason)
 
     explicit MouseCom(QObject* parent = nullptr);
     ~MouseCom() override;
@@ -55,11 +71,9 @@ public:
     QString releaseKey2() const { return m_releaseKey2; }
     QString error() const { return m_error; }
     bool reconnecting() const { return m_reconnecting; }
+    WaitReason waitReason() const { return m_waitReason; }
 
     Q_INVOKABLE static QStringList ports();
-    // The port to use instead of `configured` at start, or "" to keep it
-    // (see PortSelection).
-    Q_INVOKABLE static QString portToSelect(const QString& configured);
 
 signals:
     void startedChanged(bool started);
@@ -74,6 +88,7 @@ signals:
     void released(int channel);
     void clicked(int channel);
     void reconnectingChanged(bool reconnecting);
+    void waitReasonChanged(korvane::core::MouseCom::WaitReason waitReason);
     // Every complete line from the device, also while paused: lets a settings
     // page show what a button sends without acting on it.
     void lineReceived(QString line);
@@ -104,6 +119,8 @@ private:
     void releasePort();
     void cleanup();
     void cancelReconnecting();
+    void setWaitReason(WaitReason reason);
+    WaitReason openFailure() const;
     void reconnectTick();
     void lineTimeout();
     void dispatch(const QByteArray& line);
@@ -121,6 +138,7 @@ private:
     QSerialPort* m_port = nullptr;
 
     bool m_reconnecting = false;
+    WaitReason m_waitReason = NotWaiting;
     // Upper-cased keys as compared with incoming lines; empty = matches nothing.
     QString m_match1;
     QString m_match2;

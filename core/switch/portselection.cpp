@@ -4,30 +4,40 @@
 
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSerialPortInfo>
 
 namespace korvane::core {
 
-QString PortSelection::portToSelect(const QString& configured, const QStringList& listed)
+std::optional<QString> PortSelection::portToSelect(
+    const QString& configured, const QList<Port>& listed)
 {
     return portToSelect(configured, listed, currentSystem(),
         [](const QString& path) { return QFileInfo::exists(path); });
 }
 
-QString PortSelection::portToSelect(const QString& configured, const QStringList& listed,
-    System system, const ExistsFunction& exists)
+std::optional<QString> PortSelection::portToSelect(const QString& configured,
+    const QList<Port>& listed, System system, const ExistsFunction& exists)
 {
-    if (listed.isEmpty() || listed.contains(configured))
-        return QString();
+    for (const Port& port : listed) {
+        if (port.name == configured)
+            return std::nullopt;
+    }
     if (isUserChoice(configured, system, exists))
-        return QString();
-    return listed.first();
+        return std::nullopt;
+    // On Windows every port the system has is listed; an unlisted COM name is
+    // as likely a stale default as an unplugged adapter, and the first listed
+    // port is the better guess.
+    if (system == System::Windows)
+        return listed.isEmpty() ? std::nullopt : std::optional<QString>(listed.first().name);
+    for (const Port& port : listed) {
+        if (isUsbSerial(port))
+            return port.name;
+    }
+    return configured.isEmpty() ? std::nullopt : std::optional<QString>(QString());
 }
 
 bool PortSelection::isUserChoice(const QString& name, System system, const ExistsFunction& exists)
 {
-    // On Windows every port the system has is listed; an unlisted COM name is
-    // as likely a stale default as an unplugged adapter, and the first listed
-    // port is the better guess.
     if (name.isEmpty() || system == System::Windows)
         return false;
     // The serial library opens a name with a leading "/", "./" or "../" as the
@@ -39,6 +49,21 @@ bool PortSelection::isUserChoice(const QString& name, System system, const Exist
     if (deviceNaming.match(name).hasMatch())
         return true;
     return exists && exists(QStringLiteral("/dev/") + name);
+}
+
+bool PortSelection::isUsbSerial(const Port& port)
+{
+    static const QRegularExpression usbNaming(QStringLiteral("^tty(USB|ACM)\\d"));
+    return port.usb || usbNaming.match(port.name).hasMatch();
+}
+
+QList<PortSelection::Port> PortSelection::listedPorts()
+{
+    QList<Port> ports;
+    const auto infos = QSerialPortInfo::availablePorts();
+    for (const QSerialPortInfo& info : infos)
+        ports.append({ info.portName(), info.hasVendorIdentifier() });
+    return ports;
 }
 
 PortSelection::System PortSelection::currentSystem()

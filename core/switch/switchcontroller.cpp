@@ -7,15 +7,23 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QEvent>
+#include <QFileInfo>
 #include <QMetaObject>
 
 namespace korvane::core {
 
 using datamodel::ConfigurationSwitch;
 
+namespace {
+constexpr int cstPortWatchIntervalMs = 2000;
+} // namespace
+
 SwitchController::SwitchController(QObject* parent)
     : QObject(parent)
+    , m_portLister(&PortSelection::listedPorts)
 {
+    m_portWatch.setInterval(cstPortWatchIntervalMs);
+    connect(&m_portWatch, &QTimer::timeout, this, &SwitchController::watchForPort);
     // The words are made in C++, so the scene's retranslation does not reach
     // them: a new catalogue has to be announced as a change of the words.
     if (QCoreApplication* application = QCoreApplication::instance())
@@ -51,16 +59,55 @@ QStringList SwitchController::ports()
     return MouseCom::ports();
 }
 
+QStringList SwitchController::usbSerialPorts() const
+{
+    QStringList names;
+    for (const PortSelection::Port& port : m_portLister()) {
+        if (PortSelection::isUsbSerial(port))
+            names << port.name;
+    }
+    return names;
+}
+
+void SwitchController::setPortLister(std::function<QList<PortSelection::Port>()> lister)
+{
+    m_portLister = lister ? std::move(lister) : &PortSelection::listedPorts;
+}
+
 bool SwitchController::autoSelectPort()
 {
     if (!m_configuration)
         return false;
-    const QString replacement = PortSelection::portToSelect(port(), ports());
-    if (replacement.isEmpty())
+    const std::optional<QString> replacement
+        = PortSelection::portToSelect(port(), m_portLister(), PortSelection::currentSystem(),
+            [](const QString& path) { return QFileInfo::exists(path); });
+    if (!replacement)
         return false;
-    qDebug().noquote() << QStringLiteral("Auto configure com port = %1").arg(replacement);
-    m_configuration->set_serialName(replacement);
+    if (replacement->isEmpty())
+        qDebug().noquote() << QStringLiteral(
+            "No USB serial device to use instead of port \"%1\": the port stays unset")
+                                  .arg(port());
+    else
+        qDebug().noquote() << QStringLiteral("Auto configure com port = %1").arg(*replacement);
+    m_configuration->set_serialName(*replacement);
     return true;
+}
+
+void SwitchController::watchForPort()
+{
+    if (!port().isEmpty()) {
+        m_portWatch.stop();
+        return;
+    }
+    const QStringList found = usbSerialPorts();
+    if (found.isEmpty())
+        return;
+    m_portWatch.stop();
+    qDebug().noquote() << QStringLiteral(
+        "USB serial device %1 appeared: using it as the switch's port")
+                              .arg(found.first());
+    choosePort(found.first());
+    emit portFound(found.first());
 }
 
 QString SwitchController::port() const
@@ -89,19 +136,68 @@ QString SwitchController::statusDetail() const
 {
     if (m_state == PausedByUser)
         return Translator::tr("Switch presses do nothing until you start again.");
+    if (port().isEmpty())
+        return Translator::tr(
+            "No port is chosen: plug in the switch, or choose its port. A USB switch is taken "
+            "up as soon as it is plugged in.");
     if (m_state == DeviceLost)
         return Translator::tr(
-            "The device on %1 is gone; it is taken up again as soon as it is back.")
+            "The device on %1 was unplugged; it is taken up again as soon as it is back.")
             .arg(port());
-    if (m_state == WaitingForDevice)
-        return Translator::tr(
-            "Waiting for the device on %1; it is taken up as soon as it is there.")
-            .arg(port());
-    if (m_status == StatusSetUp)
+    if (m_state == WaitingForDevice) {
+        switch (m_link ? m_link->waitReason() : MouseCom::NotWaiting) {
+        case MouseCom::DeviceMissing:
+            return Translator::tr(
+                "No device called %1 — check the name, or plug it in. It is taken up as soon as "
+                "it is there.")
+                .arg(port());
+        case MouseCom::DeviceBusy:
+            return Translator::tr(
+                "%1 is in use by another program; it is taken up as soon as it is free.")
+                .arg(port());
+        case MouseCom::AccessDenied:
+            return Translator::tr(
+                "Korvane may not open %1: add your user to the dialout group, then log out and "
+                "in. It is taken up as soon as it may.")
+                .arg(port());
+        default:
+            return Translator::tr(
+                "Waiting for the device on %1; it is taken up as soon as it is there.")
+                .arg(port());
+        }
+    }
+    if (m_status == StatusSetUp) {
+        if (anyLineLearned() && !anyChannelEnabled())
+            return Translator::tr(
+                "Switch a channel on: the buttons have their lines, but no channel acts on them.");
         return Translator::tr(
             "No enabled button has a line yet: press Learn beside a button, then that button on "
             "the device.");
+    }
     return Translator::tr("Listening to the switch on %1.").arg(port());
+}
+
+QString SwitchController::portDescription() const
+{
+    if (port().isEmpty())
+        return Translator::tr("No port chosen");
+    if (m_state == Running)
+        return Translator::tr("In use: %1").arg(port());
+    if (m_state == PausedByUser)
+        return Translator::tr("Paused: %1").arg(port());
+    return statusDetail();
+}
+
+bool SwitchController::anyChannelEnabled() const
+{
+    return m_configuration
+        && (m_configuration->leftChannel().enabled() || m_configuration->rightChannel().enabled());
+}
+
+bool SwitchController::anyLineLearned() const
+{
+    return !comparedLine(channelLine(0)).trimmed().isEmpty()
+        || !comparedLine(channelLine(1)).trimmed().isEmpty();
 }
 
 void SwitchController::set_link(MouseCom* link)
@@ -113,11 +209,10 @@ void SwitchController::set_link(MouseCom* link)
     m_link = link;
     if (m_link) {
         connect(m_link, &MouseCom::startedChanged, this, &SwitchController::updateState);
-        connect(m_link, &MouseCom::reconnectingChanged, this, [this](bool reconnecting) {
-            if (reconnecting && m_state == Running)
-                m_lost = true;
-            updateState();
-        });
+        connect(m_link, &MouseCom::reconnectingChanged, this, &SwitchController::updateState);
+        // The words say why it waits.
+        connect(
+            m_link, &MouseCom::waitReasonChanged, this, [this]() { emit statusChanged(m_status); });
         connect(m_link, &MouseCom::lineReceived, this, &SwitchController::lineReceived);
         // A device gone, a port given up or changed: what its presses hold
         // would otherwise wait for a release that cannot come.
@@ -176,9 +271,13 @@ void SwitchController::connectConfiguration()
         updateState();
     };
     connect(m_configuration, &ConfigurationSwitch::serialNameChanged, this, [this](QString name) {
+        if (name.isEmpty())
+            m_portWatch.start();
         emit portChanged(name);
         emit statusChanged(m_status);
     });
+    if (port().isEmpty())
+        m_portWatch.start();
     connect(m_configuration, &ConfigurationSwitch::inputLeftChannelChanged, this, refresh);
     connect(m_configuration, &ConfigurationSwitch::inputRightChannelChanged, this, refresh);
     connect(m_configuration, &ConfigurationSwitch::releaseLeftChannelChanged, this, refresh);
@@ -193,10 +292,19 @@ bool SwitchController::start()
 {
     Batch batch(*this);
     m_pausedByUser = false;
-    m_lost = false;
     m_listeningOnly = false;
     if (!m_link)
         return false;
+    if (port().isEmpty()) {
+        // Nothing to open yet: it runs as soon as a switch is plugged in.
+        qDebug().noquote() << QStringLiteral(
+            "No serial port is set: waiting for a USB serial device to be plugged in");
+        m_waitingForPort = true;
+        m_link->stop();
+        m_portWatch.start();
+        return false;
+    }
+    m_waitingForPort = false;
     m_link->set_paused(holdsPresses());
     return m_link->start(port());
 }
@@ -209,6 +317,7 @@ void SwitchController::pause()
     setLearningChannel(-1);
     m_pausedByUser = true;
     m_listeningOnly = false;
+    m_waitingForPort = false;
     if (m_link) {
         m_link->stop();
         m_link->set_paused(holdsPresses());
@@ -244,7 +353,7 @@ bool SwitchController::choosePort(QString name)
     }
     if (!changed && m_link->started() && m_link->portName() == name)
         return true;
-    m_lost = false;
+    m_waitingForPort = false;
     m_link->set_paused(holdsPresses());
     m_link->start(name);
     return true;
@@ -442,7 +551,7 @@ void SwitchController::updateState()
     // What is shown must be true also when someone else drives the link: a
     // link started elsewhere acts, so it runs; one stopped elsewhere acts no
     // more, so it is paused and Start takes it up again.
-    const bool active = m_link && (m_link->started() || m_link->reconnecting());
+    const bool active = m_link && (m_link->started() || m_link->reconnecting() || m_waitingForPort);
     if (m_link && !m_listeningOnly) {
         if (m_pausedByUser && m_link->started())
             m_pausedByUser = false;
@@ -457,9 +566,7 @@ void SwitchController::updateState()
     else if (m_link && m_link->started())
         state = Running;
     else if (m_link && m_link->reconnecting())
-        state = m_lost ? DeviceLost : WaitingForDevice;
-    if (state == Running)
-        m_lost = false;
+        state = m_link->waitReason() == MouseCom::DeviceUnplugged ? DeviceLost : WaitingForDevice;
 
     Status status = StatusWaiting;
     if (state == PausedByUser)

@@ -3,12 +3,16 @@
 #include "core/channelinjector.h"
 #include "core/korvane_core_export.h"
 #include "core/switch/mousecom.h"
+#include "core/switch/portselection.h"
 #include "datamodel/configurationswitch.h"
 
 #include <QObject>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
+
+#include <functional>
 
 namespace korvane::core {
 
@@ -36,6 +40,8 @@ class KORVANE_CORE_EXPORT SwitchController : public QObject {
     Q_PROPERTY(Status status READ status NOTIFY statusChanged)
     Q_PROPERTY(QString statusText READ statusText NOTIFY statusChanged)
     Q_PROPERTY(QString statusDetail READ statusDetail NOTIFY statusChanged)
+    // The port and what it is doing, for the port box's screen-reader description.
+    Q_PROPERTY(QString portDescription READ portDescription NOTIFY statusChanged)
     Q_PROPERTY(bool paused READ paused NOTIFY stateChanged)
     Q_PROPERTY(QString port READ port NOTIFY portChanged)
     Q_PROPERTY(int learningChannel READ learningChannel NOTIFY learningChannelChanged)
@@ -65,6 +71,7 @@ public:
     Status status() const { return m_status; }
     QString statusText() const;
     QString statusDetail() const;
+    QString portDescription() const;
     bool paused() const { return m_state == PausedByUser; }
     QString port() const;
     int learningChannel() const { return m_learningChannel; }
@@ -73,9 +80,15 @@ public:
     QString sameLinesText() const;
 
     Q_INVOKABLE static QStringList ports();
-    // At start: a configured port foreign to this system gives way to the
-    // first listed one. True when the port was replaced.
+    // The listed ports that are USB serial devices, the only ones chosen
+    // without the user.
+    Q_INVOKABLE QStringList usbSerialPorts() const;
+    // At start: a configured port foreign to this system gives way to a USB
+    // serial device, or is left unset when there is none (see PortSelection).
+    // True when the port changed.
     Q_INVOKABLE bool autoSelectPort();
+    // For the tests: where the listed ports come from.
+    void setPortLister(std::function<QList<PortSelection::Port>()> lister);
 
 signals:
     void linkChanged(korvane::core::MouseCom* link);
@@ -89,6 +102,8 @@ signals:
     void sameLinesChanged(bool sameLines);
     // A line was learned for a channel.
     void learned(int channel, QString line);
+    // While no port was set, a USB serial device appeared and is now used.
+    void portFound(QString port);
 
 public slots:
     void set_link(korvane::core::MouseCom* link);
@@ -126,6 +141,9 @@ private:
     void updateHold(bool before);
     void letGo();
     void updateSameLines();
+    void watchForPort();
+    bool anyChannelEnabled() const;
+    bool anyLineLearned() const;
     void setLearningChannel(int channel);
     void connectConfiguration();
     bool buttonReady(int channel) const;
@@ -137,8 +155,11 @@ private:
     State m_state = WaitingForDevice;
     Status m_status = StatusWaiting;
     bool m_pausedByUser = false;
-    // The link was running when it began to wait: its device went away.
-    bool m_lost = false;
+    std::function<QList<PortSelection::Port>()> m_portLister;
+    // While no port is set: looks for a USB serial device now and then.
+    QTimer m_portWatch;
+    // Started with no port set: waits for one rather than being paused.
+    bool m_waitingForPort = false;
     int m_learningChannel = -1;
     // The learned line is still being delivered to the link's other receivers.
     bool m_settling = false;

@@ -5,10 +5,12 @@
 #include "datamodel/configurationswitch.h"
 #include "pty.h"
 
+#include <QSerialPort>
 #include <QSignalSpy>
 #include <QtTest>
 
 using korvane::core::MouseCom;
+using korvane::core::PortSelection;
 using korvane::core::SwitchController;
 using korvane::datamodel::ConfigurationSwitch;
 
@@ -34,6 +36,9 @@ private slots:
     void newCatalogueRetellsTheWords();
     void autoSelectPort_data();
     void autoSelectPort();
+    void usbDeviceAppearsWhileNoPortIsSet();
+    void statusSaysWhy_data();
+    void statusSaysWhy();
 
 private:
     void step(const QString& step);
@@ -326,27 +331,113 @@ void TstSwitchController::newCatalogueRetellsTheWords()
 void TstSwitchController::autoSelectPort_data()
 {
     QTest::addColumn<QString>("configured");
-    QTest::addColumn<bool>("replaced");
-    const bool listed = !SwitchController::ports().isEmpty();
-    QTest::newRow("the device in use") << "<device>" << false;
-    QTest::newRow("an unplugged device of this system") << "/dev/ttyUSB7" << false;
-    QTest::newRow("a foreign name") << "COM5" << listed;
-    QTest::newRow("no name") << "" << listed;
+    QTest::addColumn<QStringList>("listed");
+    QTest::addColumn<QString>("port");
+    const QStringList uart { "ttyS0" };
+    const QStringList usb { "ttyS0", "ttyUSB0" };
+    QTest::newRow("the device in use") << "<device>" << usb << "<device>";
+    QTest::newRow("an unplugged device of this system") << "/dev/ttyUSB7" << usb << "/dev/ttyUSB7";
+    QTest::newRow("a foreign name, a USB device") << "COM5" << usb << "ttyUSB0";
+    QTest::newRow("a foreign name, only a UART: unset") << "COM5" << uart << "";
+    QTest::newRow("no name, a USB device") << "" << usb << "ttyUSB0";
 }
 
 void TstSwitchController::autoSelectPort()
 {
     QFETCH(QString, configured);
-    QFETCH(bool, replaced);
-    if (configured == QLatin1String("<device>"))
-        configured = m_device->name();
+    QFETCH(QStringList, listed);
+    QFETCH(QString, port);
+    configured.replace(QLatin1String("<device>"), m_device->name());
+    port.replace(QLatin1String("<device>"), m_device->name());
+    QList<PortSelection::Port> ports;
+    for (const QString& name : listed)
+        ports.append({ name, false });
+    m_controller->setPortLister([ports]() { return ports; });
     m_configuration->set_serialName(configured);
-    QSignalSpy ports(m_controller.get(), &SwitchController::portChanged);
-    QCOMPARE(m_controller->autoSelectPort(), replaced);
-    QCOMPARE(m_controller->port() != configured, replaced);
-    QCOMPARE(ports.count(), replaced ? 1 : 0);
+    QSignalSpy changes(m_controller.get(), &SwitchController::portChanged);
+    QCOMPARE(m_controller->autoSelectPort(), port != configured);
+    QCOMPARE(m_controller->port(), port);
+    QCOMPARE(changes.count(), port != configured ? 1 : 0);
     // Choosing a port starts nothing by itself.
     QVERIFY(!m_link->started());
+}
+
+// While no port is set, the switch waits for one, and takes the first USB
+// serial device that appears.
+void TstSwitchController::usbDeviceAppearsWhileNoPortIsSet()
+{
+    QList<PortSelection::Port> ports { { QStringLiteral("ttyS0"), false } };
+    m_controller->setPortLister([&ports]() { return ports; });
+    m_configuration->set_serialName(QString());
+    QVERIFY(!m_controller->start());
+    QCOMPARE(m_controller->state(), SwitchController::WaitingForDevice);
+    QVERIFY(!m_controller->paused());
+    QSignalSpy found(m_controller.get(), &SwitchController::portFound);
+    // Stands in for a USB adapter: the pseudo-terminal, listed as one.
+    ports.append({ m_device->name(), true });
+    QVERIFY(found.wait(10000));
+    QCOMPARE(found.first().first().toString(), m_device->name());
+    QCOMPARE(m_controller->port(), m_device->name());
+    QTRY_COMPARE(m_controller->state(), SwitchController::Running);
+}
+
+// Each reason to wait, and a switch with lines but no channel on, reads
+// differently in the status line and the port box's description.
+void TstSwitchController::statusSaysWhy_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<QString>("detail");
+    QTest::addColumn<QString>("port");
+    auto row = [](const char* tag, const char* steps) {
+        return &(QTest::newRow(tag) << QString::fromLatin1(steps).split(QLatin1Char(' ')));
+    };
+    *row("a name with no device", "lines port:gone") << "Waiting for the device"
+                                                     << "No device called"
+                                                     << "No device called";
+    *row("in use by another program", "lines busy start") << "Waiting for the device"
+                                                          << "in use by another program"
+                                                          << "in use by another program";
+    *row("unplugged", "lines start unplug") << "Waiting for the device"
+                                            << "was unplugged"
+                                            << "was unplugged";
+    *row("no port chosen", "lines port:none start") << "Waiting for the device"
+                                                    << "plug in the switch, or choose its port"
+                                                    << "No port chosen";
+    *row("lines learned, no channel on", "lines disable start") << "Set up the buttons"
+                                                                << "Switch a channel on"
+                                                                << "In use: ";
+    *row("nothing learned", "start") << "Set up the buttons"
+                                     << "press Learn"
+                                     << "In use: ";
+    *row("running", "lines start") << "Running"
+                                   << "Listening"
+                                   << "In use: ";
+    *row("paused", "lines start pause") << "Paused"
+                                        << "do nothing until"
+                                        << "Paused: ";
+}
+
+void TstSwitchController::statusSaysWhy()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QString, status);
+    QFETCH(QString, detail);
+    QFETCH(QString, port);
+    QSerialPort holder(m_device->name());
+    for (const QString& action : steps) {
+        if (action == QLatin1String("busy"))
+            QVERIFY(holder.open(QIODevice::ReadOnly));
+        else if (action == QLatin1String("port:none"))
+            m_configuration->set_serialName(QString());
+        else
+            step(action);
+    }
+    QCOMPARE(m_controller->statusText(), status);
+    QVERIFY2(
+        m_controller->statusDetail().contains(detail), qPrintable(m_controller->statusDetail()));
+    QVERIFY2(m_controller->portDescription().contains(port),
+        qPrintable(m_controller->portDescription()));
 }
 
 QTEST_GUILESS_MAIN(TstSwitchController)

@@ -18,9 +18,9 @@ Item {
     // Hides the enable switch.
     property bool forceEnabled: true
     // Tint of the tile pictures.
-    property color iconColor: window.iconColor
-    // Background of the key capture overlay.
-    property color overlayColor: window.backgroundColor
+    property color iconColor: Material.iconColor
+    // Background of the key capture overlay: the card's.
+    property color overlayColor: Colors.scheme(Material.theme === Material.Dark).card
     readonly property alias keyOverlayOpened: keyOverlay.opened
     // Both mode tiles share one width, so the key row lines up with the actions.
     readonly property real modeTileWidth: Math.max(mouseModeSwitch.implicitWidth,
@@ -111,7 +111,7 @@ Item {
 
         anchors.fill: parent
 
-        Switch {
+        ToggleSwitch {
             id: enableSwitch
 
             objectName: "enableSwitch"
@@ -120,7 +120,6 @@ Item {
             font.pixelSize: 20
             font.weight: Font.Medium
             checked: root.configuration ? root.configuration.enabled : false
-            focusPolicy: Qt.StrongFocus
             Accessible.name: root.title
 
             // Whatever flipped it (a click, Space, a screen reader's toggle
@@ -131,21 +130,6 @@ Item {
                     return
                 root.configuration.enabled = checked
                 root.enableChanged()
-            }
-            Keys.onReturnPressed: {
-                toggle()
-                toggled()
-            }
-            Keys.onEnterPressed: {
-                toggle()
-                toggled()
-            }
-
-            FocusRing {
-            }
-
-            SwitchKnobOutline {
-                control: enableSwitch
             }
         }
 
@@ -165,7 +149,7 @@ Item {
                 Layout.alignment: Qt.AlignTop
                 Layout.preferredWidth: root.modeTileWidth
 
-                onToogled: if (checked) root.configuration.mode = Mode.MOUSE
+                onUserToggled: if (checked) root.configuration.mode = Mode.MOUSE
             }
 
             ColumnLayout {
@@ -185,7 +169,7 @@ Item {
                         buttonGroup: group2
                 Accessible.name: root.accessibleName(qsTr("left click"))
 
-                        onToogled: if (checked) root.chooseClick(ClickType.LEFT)
+                        onUserToggled: if (checked) root.chooseClick(ClickType.LEFT)
                     }
 
                     ChoiceIcon {
@@ -199,7 +183,7 @@ Item {
                         buttonGroup: group2
                 Accessible.name: root.accessibleName(qsTr("right click"))
 
-                        onToogled: if (checked) root.chooseClick(ClickType.RIGHT)
+                        onUserToggled: if (checked) root.chooseClick(ClickType.RIGHT)
                     }
 
                     ChoiceIcon {
@@ -213,7 +197,7 @@ Item {
                         buttonGroup: group2
                 Accessible.name: root.accessibleName(qsTr("middle click"))
 
-                        onToogled: if (checked) root.chooseClick(ClickType.MIDDLE)
+                        onUserToggled: if (checked) root.chooseClick(ClickType.MIDDLE)
                     }
                 }
 
@@ -232,7 +216,7 @@ Item {
                         buttonGroup: group2
                 Accessible.name: root.accessibleName(qsTr("double click"))
 
-                        onToogled: if (checked) root.chooseClick(ClickType.DOUBLE)
+                        onUserToggled: if (checked) root.chooseClick(ClickType.DOUBLE)
                     }
 
                     ChoiceIcon {
@@ -246,7 +230,7 @@ Item {
                         buttonGroup: group2
                 Accessible.name: root.accessibleName(qsTr("scroll up"))
 
-                        onToogled: if (checked) root.chooseClick(ClickType.SCROLLUP)
+                        onUserToggled: if (checked) root.chooseClick(ClickType.SCROLLUP)
                     }
 
                     ChoiceIcon {
@@ -260,7 +244,7 @@ Item {
                         buttonGroup: group2
                 Accessible.name: root.accessibleName(qsTr("scroll down"))
 
-                        onToogled: if (checked) root.chooseClick(ClickType.SCROLLDOWN)
+                        onUserToggled: if (checked) root.chooseClick(ClickType.SCROLLDOWN)
                     }
                 }
             }
@@ -281,7 +265,7 @@ Item {
                 Accessible.name: root.accessibleName(qsTr("keyboard"))
                 Layout.preferredWidth: root.modeTileWidth
 
-                onToogled: if (checked) root.configuration.mode = Mode.KEYBOARD
+                onUserToggled: if (checked) root.configuration.mode = Mode.KEYBOARD
             }
 
             RowLayout {
@@ -297,7 +281,7 @@ Item {
                     width: 16
                 }
 
-                Button {
+                ActionButton {
                     id: keyName
 
                     objectName: "keyName"
@@ -305,16 +289,10 @@ Item {
                     // Key names read as the key caps do ("Shift+A"), not in capitals.
                     font.capitalization: Font.MixedCase
                     Layout.fillWidth: true
-                    focusPolicy: Qt.StrongFocus
                     Accessible.name: root.accessibleName(qsTr("Key") + " " + text)
                     Accessible.description: qsTr("Press any key ...")
 
                     onClicked: keyOverlay.open()
-                    Keys.onReturnPressed: clicked()
-                    Keys.onEnterPressed: clicked()
-
-                    FocusRing {
-                    }
                 }
 
                 Item {

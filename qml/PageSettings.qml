@@ -1,6 +1,7 @@
 import QtQuick 2.10
 import QtQuick.Layouts 1.0
 import QtQuick.Controls 2.0
+import QtQuick.Controls.Material 2.3
 import com.korvane 1.0
 import Korvane.Gui 1.0
 import "configuration"
@@ -10,6 +11,16 @@ StackPage {
     id: root
 
     property int index: 0
+    // The window's card surface and picture tint, for every section; by
+    // default those of the style the page is shown in.
+    property color cardColor: Colors.scheme(Material.theme === Material.Dark).card
+    property color iconColor: Material.iconColor
+
+    // A section's colours follow the page's.
+    function sectionColors() {
+        return { "cardColor": Qt.binding(function() { return root.cardColor }),
+                 "iconColor": Qt.binding(function() { return root.iconColor }) }
+    }
 
     objectName: "settings"
     title: qsTr("Settings")
@@ -68,7 +79,7 @@ StackPage {
 
                 onClicked: {
                     listView.currentIndex = model.index
-                    stackView.push(Qt.resolvedUrl(model.source))
+                    stackView.push(Qt.resolvedUrl(model.source), root.sectionColors())
                 }
             }
         }
@@ -83,6 +94,8 @@ StackPage {
         anchors.right: parent.right
         anchors.bottom: parent.bottom
         initialItem: General {
+            cardColor: root.cardColor
+            iconColor: root.iconColor
         }
     }
 }

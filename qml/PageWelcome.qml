@@ -19,6 +19,11 @@ StackPage {
     property var navigationPane: null
     // The About box, shown by the About action.
     property var aboutBox: null
+    // The window's theme, card surface and picture tint; by default those of
+    // the style the page is shown in.
+    property bool isDark: Material.theme === Material.Dark
+    property color cardColor: Colors.scheme(root.isDark).card
+    property color iconColor: Material.iconColor
     // The ports the box offers; the system's list when the page is made.
     property var ports: root.controller ? root.controller.ports() : []
     readonly property int state: root.controller ? root.controller.state : SwitchController.WaitingForDevice
@@ -31,7 +36,7 @@ StackPage {
     // button has its line.
     readonly property bool ready: root.controller ? root.controller.status === SwitchController.StatusRunning
                                                   : false
-    readonly property var colors: Colors.scheme(window.isDark)
+    readonly property var colors: Colors.scheme(root.isDark)
     readonly property color statusColor: {
         if (root.ready)
             return root.colors.running
@@ -47,17 +52,34 @@ StackPage {
     // the moment Learn is pressed until the learned line has been dealt with.
     readonly property bool holdsPresses: root.controller ? root.controller.holdsPresses : false
 
-    // Channel 0 is the left button, 1 the right one; 2 and 3 are their
-    // release lines.
+    // The switch section's property that holds a line: channel 0 is the left
+    // button's press line, 1 the right one's; 2 and 3 are their release lines.
+    function lineKey(channel) {
+        return ["inputLeftChannel", "inputRightChannel", "releaseLeftChannel", "releaseRightChannel"][channel]
+    }
+
+    // What the user reads and hears about a line, and its controls' names.
+    function lineTexts(channel) {
+        return [
+            { "label": qsTr("Left button sends"), "field": "leftInputField", "button": "leftLearnButton",
+              "learn": qsTr("Learn what the left button sends"),
+              "prompt": qsTr("Press the left button of the device…") },
+            { "label": qsTr("Right button sends"), "field": "rightInputField", "button": "rightLearnButton",
+              "learn": qsTr("Learn what the right button sends"),
+              "prompt": qsTr("Press the right button of the device…") },
+            { "label": qsTr("Left button release sends"), "field": "leftReleaseField",
+              "button": "leftReleaseLearnButton", "learn": qsTr("Learn what the left button sends when let go"),
+              "prompt": qsTr("Press and let go of the left button of the device…") },
+            { "label": qsTr("Right button release sends"), "field": "rightReleaseField",
+              "button": "rightReleaseLearnButton", "learn": qsTr("Learn what the right button sends when let go"),
+              "prompt": qsTr("Press and let go of the right button of the device…") }
+        ][channel]
+    }
+
     function setInput(channel, line) {
-        if (channel === 0)
-            configurationSwitch.inputLeftChannel = line
-        else if (channel === 1)
-            configurationSwitch.inputRightChannel = line
-        else if (channel === 2)
-            configurationSwitch.releaseLeftChannel = line
-        else if (channel === 3)
-            configurationSwitch.releaseRightChannel = line
+        var key = root.lineKey(channel)
+        if (key)
+            configurationSwitch[key] = line
     }
 
     // Arms learning for a channel, or cancels it when that channel is
@@ -246,7 +268,7 @@ StackPage {
                     Layout.fillHeight: false
                     Layout.minimumHeight: 125
                     Layout.preferredHeight: portColumn.implicitHeight + 20 + topPadding + bottomPadding
-                    Material.background: window.backgroundColor
+                    Material.background: root.cardColor
 
                     ColumnLayout {
                         id: portColumn
@@ -335,14 +357,8 @@ StackPage {
                             Layout.minimumHeight: 50
                             pixelSize: 18
                             text: {
-                                if (root.learningChannel === 0)
-                                    return qsTr("Press the left button of the device…")
-                                if (root.learningChannel === 1)
-                                    return qsTr("Press the right button of the device…")
-                                if (root.learningChannel === 2)
-                                    return qsTr("Press and let go of the left button of the device…")
-                                if (root.learningChannel === 3)
-                                    return qsTr("Press and let go of the right button of the device…")
+                                if (root.learningChannel >= 0)
+                                    return root.lineTexts(root.learningChannel).prompt
                                 return root.controller ? root.controller.statusText : ""
                             }
                             image: {
@@ -382,186 +398,38 @@ StackPage {
 
                         // What the device sends for each button: typed in, or
                         // learned from the next line the device sends.
-                        GridLayout {
+                        ColumnLayout {
                             id: inputGrid
+
+                            // One label column for all the lines, as in a grid.
+                            readonly property real labelWidth: {
+                                var widest = 0
+                                for (var i = 0; i < children.length; ++i) {
+                                    if (children[i].labelImplicitWidth !== undefined)
+                                        widest = Math.max(widest, children[i].labelImplicitWidth)
+                                }
+                                return widest
+                            }
 
                             objectName: "inputGrid"
                             Layout.fillWidth: true
-                            columns: 3
-                            columnSpacing: 20
 
-                            DialogLabel {
-                                id: leftInputLabel
-
-                                text: qsTr("Left button sends")
+                            DeviceLine {
+                                channel: 0
                             }
 
-                            TextField {
-                                id: leftInputField
-
-                                objectName: "leftInputField"
-                                Layout.fillWidth: true
-                                text: configurationSwitch.inputLeftChannel
-                                selectByMouse: true
-                                Accessible.name: leftInputLabel.text
-
-                                onEditingFinished: root.setInput(0, text)
-
-                                background: FieldUnderline {
-                                    lineY: control.height - control.bottomPadding + 7
-                                }
-                            }
-
-                            Button {
-                                id: leftLearnButton
-
-                                objectName: "leftLearnButton"
-                                text: qsTr("Learn")
-                                highlighted: root.learningChannel === 0
-                                focusPolicy: Qt.StrongFocus
-                                // White on the armed colour, in either theme.
-                                Material.accent: root.colors.armed
-                                Accessible.name: qsTr("Learn what the left button sends")
-                                Accessible.description: qsTr("Press the left button of the device…")
-
-                                onClicked: root.toggleLearning(0)
-                                Keys.onReturnPressed: clicked()
-                                Keys.onEnterPressed: clicked()
-
-                                FocusRing {
-                                }
-                            }
-
-                            DialogLabel {
-                                id: rightInputLabel
-
-                                text: qsTr("Right button sends")
-                            }
-
-                            TextField {
-                                id: rightInputField
-
-                                objectName: "rightInputField"
-                                Layout.fillWidth: true
-                                text: configurationSwitch.inputRightChannel
-                                selectByMouse: true
-                                Accessible.name: rightInputLabel.text
-
-                                onEditingFinished: root.setInput(1, text)
-
-                                background: FieldUnderline {
-                                    lineY: control.height - control.bottomPadding + 7
-                                }
-                            }
-
-                            Button {
-                                id: rightLearnButton
-
-                                objectName: "rightLearnButton"
-                                text: qsTr("Learn")
-                                highlighted: root.learningChannel === 1
-                                focusPolicy: Qt.StrongFocus
-                                // White on the armed colour, in either theme.
-                                Material.accent: root.colors.armed
-                                Accessible.name: qsTr("Learn what the right button sends")
-                                Accessible.description: qsTr("Press the right button of the device…")
-
-                                onClicked: root.toggleLearning(1)
-                                Keys.onReturnPressed: clicked()
-                                Keys.onEnterPressed: clicked()
-
-                                FocusRing {
-                                }
+                            DeviceLine {
+                                channel: 1
                             }
 
                             // Optional: devices that also send a line when the
                             // button is let go; then a press really holds.
-                            DialogLabel {
-                                id: leftReleaseLabel
-
-                                text: qsTr("Left button release sends")
+                            DeviceLine {
+                                channel: 2
                             }
 
-                            TextField {
-                                id: leftReleaseField
-
-                                objectName: "leftReleaseField"
-                                Layout.fillWidth: true
-                                text: configurationSwitch.releaseLeftChannel
-                                placeholderText: qsTr("Nothing: every press is a click")
-                                // The style's hint grey is too faint for a sentence.
-                                placeholderTextColor: root.colors.secondaryText
-                                selectByMouse: true
-                                Accessible.name: leftReleaseLabel.text
-
-                                onEditingFinished: root.setInput(2, text)
-
-                                background: FieldUnderline {
-                                    lineY: control.height - control.bottomPadding + 7
-                                }
-                            }
-
-                            Button {
-                                id: leftReleaseLearnButton
-
-                                objectName: "leftReleaseLearnButton"
-                                text: qsTr("Learn")
-                                highlighted: root.learningChannel === 2
-                                focusPolicy: Qt.StrongFocus
-                                Material.accent: root.colors.armed
-                                Accessible.name: qsTr("Learn what the left button sends when let go")
-                                Accessible.description: qsTr("Press and let go of the left button of the device…")
-
-                                onClicked: root.toggleLearning(2)
-                                Keys.onReturnPressed: clicked()
-                                Keys.onEnterPressed: clicked()
-
-                                FocusRing {
-                                }
-                            }
-
-                            DialogLabel {
-                                id: rightReleaseLabel
-
-                                text: qsTr("Right button release sends")
-                            }
-
-                            TextField {
-                                id: rightReleaseField
-
-                                objectName: "rightReleaseField"
-                                Layout.fillWidth: true
-                                text: configurationSwitch.releaseRightChannel
-                                placeholderText: qsTr("Nothing: every press is a click")
-                                // The style's hint grey is too faint for a sentence.
-                                placeholderTextColor: root.colors.secondaryText
-                                selectByMouse: true
-                                Accessible.name: rightReleaseLabel.text
-
-                                onEditingFinished: root.setInput(3, text)
-
-                                background: FieldUnderline {
-                                    lineY: control.height - control.bottomPadding + 7
-                                }
-                            }
-
-                            Button {
-                                id: rightReleaseLearnButton
-
-                                objectName: "rightReleaseLearnButton"
-                                text: qsTr("Learn")
-                                highlighted: root.learningChannel === 3
-                                focusPolicy: Qt.StrongFocus
-                                Material.accent: root.colors.armed
-                                Accessible.name: qsTr("Learn what the right button sends when let go")
-                                Accessible.description: qsTr("Press and let go of the right button of the device…")
-
-                                onClicked: root.toggleLearning(3)
-                                Keys.onReturnPressed: clicked()
-                                Keys.onEnterPressed: clicked()
-
-                                FocusRing {
-                                }
+                            DeviceLine {
+                                channel: 3
                             }
                         }
 
@@ -591,7 +459,7 @@ StackPage {
                     Layout.fillHeight: false
                     Layout.minimumHeight: 225
                     Layout.preferredHeight: leftChannel.implicitHeight + 20 + topPadding + bottomPadding
-                    Material.background: window.backgroundColor
+                    Material.background: root.cardColor
 
                     ChannelItem {
                         id: leftChannel
@@ -602,6 +470,8 @@ StackPage {
                         forceEnabled: false
                         title: qsTr("Left Channel")
                         configuration: configurationLeftChannel
+                        iconColor: root.iconColor
+                        overlayColor: root.cardColor
                     }
                 }
 
@@ -613,7 +483,7 @@ StackPage {
                     Layout.fillHeight: false
                     Layout.minimumHeight: 225
                     Layout.preferredHeight: rightChannel.implicitHeight + 20 + topPadding + bottomPadding
-                    Material.background: window.backgroundColor
+                    Material.background: root.cardColor
 
                     ChannelItem {
                         id: rightChannel
@@ -624,6 +494,8 @@ StackPage {
                         forceEnabled: false
                         title: qsTr("Right Channel")
                         configuration: configurationRightChannel
+                        iconColor: root.iconColor
+                        overlayColor: root.cardColor
                     }
                 }
 
@@ -632,5 +504,30 @@ StackPage {
                 }
             }
         }
+    }
+
+    // The row of one of the device's lines, as in lineKey.
+    component DeviceLine: LineRow {
+        property int channel: 0
+        readonly property var texts: root.lineTexts(channel)
+
+        Layout.fillWidth: true
+        labelWidth: inputGrid.labelWidth
+        label: texts.label
+        line: configurationSwitch[root.lineKey(channel)]
+        placeholderText: channel >= 2 ? qsTr("Nothing: every press is a click") : ""
+        // The style's hint grey is too faint for a sentence.
+        placeholderTextColor: root.colors.secondaryText
+        fieldName: texts.field
+        learnText: qsTr("Learn")
+        learnName: texts.learn
+        learnDescription: texts.prompt
+        learnButtonName: texts.button
+        learning: root.learningChannel === channel
+        // White on the armed colour, in either theme.
+        armedColor: root.colors.armed
+
+        onEdited: root.setInput(channel, line)
+        onLearnClicked: root.toggleLearning(channel)
     }
 }

@@ -21,7 +21,7 @@ ColumnLayout {
 
     spacing: 4
 
-    Button {
+    ActionButton {
         id: toggleButton
 
         objectName: "timingToggle"
@@ -31,23 +31,11 @@ ColumnLayout {
         checked: root.expanded
         icon.source: root.expanded ? "qrc:/images/navigation/expand_less.svg"
                                    : "qrc:/images/navigation/expand_more.svg"
-        focusPolicy: Qt.StrongFocus
         Accessible.name: qsTr("%1: timing").arg(root.channelName)
         Accessible.description: qsTr("Ignore repeats, hold time, acceptance time and latch")
 
         // Also when a screen reader's toggle action flipped it.
         onCheckedChanged: root.expanded = checked
-        Keys.onReturnPressed: {
-            toggle()
-            toggled()
-        }
-        Keys.onEnterPressed: {
-            toggle()
-            toggled()
-        }
-
-        FocusRing {
-        }
     }
 
     GridLayout {
@@ -96,13 +84,12 @@ ColumnLayout {
             Accessible.description: qsTr("With a release line: a press let go sooner does nothing; 0 is off")
         }
 
-        Switch {
+        ToggleSwitch {
             id: latchSwitch
 
             objectName: "latchSwitch"
             text: qsTr("Latch: one press holds, the next lets go")
             checked: root.configuration ? root.configuration.latch : false
-            focusPolicy: Qt.StrongFocus
             Layout.columnSpan: 2
             Accessible.name: qsTr("%1: latch, one press holds, the next lets go").arg(root.channelName)
 
@@ -111,21 +98,6 @@ ColumnLayout {
             onCheckedChanged: {
                 if (root.configuration && root.configuration.latch !== checked)
                     root.configuration.latch = checked
-            }
-            Keys.onReturnPressed: {
-                toggle()
-                toggled()
-            }
-            Keys.onEnterPressed: {
-                toggle()
-                toggled()
-            }
-
-            FocusRing {
-            }
-
-            SwitchKnobOutline {
-                control: latchSwitch
             }
         }
     }

@@ -136,8 +136,12 @@ Gui.PageStackWindow {
         pageStack.push("qrc:/PageHome.qml");
     }
 
+    // The page's colours follow the theme the user may change on it.
     function showSettingsPage() {
-        pageStack.push("qrc:/PageSettings.qml");
+        pageStack.push("qrc:/PageSettings.qml", {
+                           "cardColor": Qt.binding(function() { return window.backgroundColor; }),
+                           "iconColor": Qt.binding(function() { return window.iconColor; })
+                       });
     }
 
     function showWelcomePage() {
@@ -169,6 +173,9 @@ Gui.PageStackWindow {
         controller: switchController
         navigationPane: navDrawer
         aboutBox: aboutView
+        isDark: window.isDark
+        cardColor: window.backgroundColor
+        iconColor: window.iconColor
     }
 
     onVisibilityChanged: {
@@ -410,9 +417,10 @@ Gui.PageStackWindow {
             ToolTip.visible: hovered || visualFocus
             ToolTip.text: text
 
-            Keys.onReturnPressed: errorPlaceholder.close()
-            Keys.onEnterPressed: errorPlaceholder.close()
             onClicked: errorPlaceholder.close()
+
+            Gui.Activation {
+            }
 
             Gui.FocusRing {
             }
@@ -448,33 +456,19 @@ Gui.PageStackWindow {
         }
 
         footer: DialogButtonBox {
-            Button {
+            Gui.ActionButton {
                 id: exitCancel
 
                 objectName: "exitCancel"
                 text: qsTr("Cancel")
                 flat: true
-                focusPolicy: Qt.StrongFocus
-                Accessible.name: text
                 DialogButtonBox.buttonRole: DialogButtonBox.RejectRole
-                Keys.onReturnPressed: clicked()
-                Keys.onEnterPressed: clicked()
-
-                Gui.FocusRing {
-                }
             }
-            Button {
+            Gui.ActionButton {
                 objectName: "exitConfirm"
                 text: qsTr("Exit")
                 flat: true
-                focusPolicy: Qt.StrongFocus
-                Accessible.name: text
                 DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole
-                Keys.onReturnPressed: clicked()
-                Keys.onEnterPressed: clicked()
-
-                Gui.FocusRing {
-                }
             }
         }
     }

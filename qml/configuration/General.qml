@@ -16,9 +16,10 @@ Flickable {
 
     property string name: "generalPage"
     property string title: qsTr("General")
-    // Card background and picture tint, the window's by default.
-    property color cardColor: window.backgroundColor
-    property color iconColor: window.iconColor
+    // Card background and picture tint; by default those of the style the
+    // section is shown in.
+    property color cardColor: Colors.scheme(Material.theme === Material.Dark).card
+    property color iconColor: Material.iconColor
     readonly property alias restartVisible: warningLabel.visible
 
     // Two scales are the same when they differ by no more than a relative
@@ -139,40 +140,28 @@ Flickable {
                     }
 
                     RowLayout {
-                        RadioButton {
+                        RadioChoice {
                             id: lightButton
 
                             objectName: "lightButton"
                             text: qsTr("Light")
                             checked: configuration.isLight()
-                            focusPolicy: Qt.StrongFocus
                             Accessible.name: qsTr("%1: %2").arg(qsTr("Theme")).arg(text)
 
                             // Either direction reports: the group unchecks the old
                             // button first, so the chosen theme is written last.
                             onCheckedChanged: flickableGeneral.applyTheme(false)
-                            Keys.onReturnPressed: checked = true
-                            Keys.onEnterPressed: checked = true
-
-                            FocusRing {
-                            }
                         }
 
-                        RadioButton {
+                        RadioChoice {
                             id: darkButton
 
                             objectName: "darkButton"
                             text: qsTr("Dark")
                             checked: configuration.isDark()
-                            focusPolicy: Qt.StrongFocus
                             Accessible.name: qsTr("%1: %2").arg(qsTr("Theme")).arg(text)
 
                             onCheckedChanged: flickableGeneral.applyTheme(true)
-                            Keys.onReturnPressed: checked = true
-                            Keys.onEnterPressed: checked = true
-
-                            FocusRing {
-                            }
                         }
                     }
                 }
@@ -300,7 +289,7 @@ Flickable {
                         }
                     }
 
-                    Button {
+                    ActionButton {
                         id: warningLabel
 
                         objectName: "warningLabel"
@@ -311,16 +300,9 @@ Flickable {
                         font.capitalization: Font.MixedCase
                         icon.source: Qt.resolvedUrl("/images/alert/warning.svg")
                         icon.color: flickableGeneral.iconColor
-                        focusPolicy: Qt.StrongFocus
-                        Accessible.name: text
 
                         // The button itself restarts, so Tab and Space/Enter reach it.
                         onClicked: appInterface.restart()
-                        Keys.onReturnPressed: clicked()
-                        Keys.onEnterPressed: clicked()
-
-                        FocusRing {
-                        }
                     }
                 }
             }

@@ -66,7 +66,8 @@ Item {
             var component = Qt.createComponent("qrc:/ChannelItem.qml")
             verify(component.status === Component.Ready, component.errorString())
             var props = { "x": 10, "y": 10, "width": 760, "configuration": configurationLeftChannel,
-                          "title": "Left Channel", "forceEnabled": false }
+                          "title": "Left Channel", "forceEnabled": false,
+                          "iconColor": window.iconColor, "overlayColor": window.backgroundColor }
             for (var name in properties)
                 props[name] = properties[name]
             var item = createTemporaryObject(component, window, props)

@@ -161,24 +161,24 @@ Item {
     }
 
     SignalSpy {
-        id: leftToogled
+        id: leftToggled
 
         target: left
-        signalName: "toogled"
+        signalName: "userToggled"
     }
 
     SignalSpy {
-        id: rightToogled
+        id: rightToggled
 
         target: right
-        signalName: "toogled"
+        signalName: "userToggled"
     }
 
     SignalSpy {
-        id: singleToogled
+        id: singleToggled
 
         target: single
-        signalName: "toogled"
+        signalName: "userToggled"
     }
 
     SignalSpy {
@@ -210,9 +210,9 @@ Item {
             left.checked = false;
             right.checked = false;
             single.checked = false;
-            leftToogled.clear();
-            rightToogled.clear();
-            singleToogled.clear();
+            leftToggled.clear();
+            rightToggled.clear();
+            singleToggled.clear();
             leftChecked.clear();
             activated.clear();
             settingsTriggered.clear();
@@ -222,51 +222,51 @@ Item {
             left.checked = true;
             single.checked = true;
             compare(leftChecked.count, 1, "the ordinary change notification still comes");
-            compare(leftToogled.count, 0);
-            compare(singleToogled.count, 0);
+            compare(leftToggled.count, 0);
+            compare(singleToggled.count, 0);
             right.checked = true;
             compare(left.checked, false, "the group keeps one tile checked");
-            compare(leftToogled.count, 0);
-            compare(rightToogled.count, 0);
+            compare(leftToggled.count, 0);
+            compare(rightToggled.count, 0);
         }
 
         function test_mouseToggle() {
             mouseClick(left);
             compare(left.checked, true);
-            compare(leftToogled.count, 1);
+            compare(leftToggled.count, 1);
             mouseClick(right);
             compare(right.checked, true);
             compare(left.checked, false);
-            compare(rightToogled.count, 1);
-            compare(leftToogled.count, 1, "a tile that the group unchecks reports nothing");
+            compare(rightToggled.count, 1);
+            compare(leftToggled.count, 1, "a tile that the group unchecks reports nothing");
             mouseClick(right);
             compare(right.checked, true, "choosing the checked tile again keeps it");
-            compare(rightToogled.count, 1);
+            compare(rightToggled.count, 1);
             mouseClick(single);
             mouseClick(single);
             compare(single.checked, false);
-            compare(singleToogled.count, 2);
+            compare(singleToggled.count, 2);
         }
 
         function test_keyboard_data() {
             return [
-                { tag: "space on a choice", key: Qt.Key_Space, tile: "left", checked: true, toogled: 1 },
-                { tag: "enter on a choice", key: Qt.Key_Return, tile: "left", checked: true, toogled: 1 },
-                { tag: "keypad enter", key: Qt.Key_Enter, tile: "left", checked: true, toogled: 1 },
-                { tag: "space on a switch", key: Qt.Key_Space, tile: "single", checked: true, toogled: 1 },
-                { tag: "enter on a switch", key: Qt.Key_Return, tile: "single", checked: true, toogled: 1 },
-                { tag: "other key", key: Qt.Key_A, tile: "single", checked: false, toogled: 0 }
+                { tag: "space on a choice", key: Qt.Key_Space, tile: "left", checked: true, userToggled: 1 },
+                { tag: "enter on a choice", key: Qt.Key_Return, tile: "left", checked: true, userToggled: 1 },
+                { tag: "keypad enter", key: Qt.Key_Enter, tile: "left", checked: true, userToggled: 1 },
+                { tag: "space on a switch", key: Qt.Key_Space, tile: "single", checked: true, userToggled: 1 },
+                { tag: "enter on a switch", key: Qt.Key_Return, tile: "single", checked: true, userToggled: 1 },
+                { tag: "other key", key: Qt.Key_A, tile: "single", checked: false, userToggled: 0 }
             ];
         }
 
         function test_keyboard(data) {
             var tile = data.tile === "left" ? left : single;
-            var spy = data.tile === "left" ? leftToogled : singleToogled;
+            var spy = data.tile === "left" ? leftToggled : singleToggled;
             tile.forceActiveFocus(Qt.TabFocusReason);
             verify(tile.visualFocus, "keyboard focus is visible");
             keyClick(data.key);
             compare(tile.checked, data.checked);
-            compare(spy.count, data.toogled);
+            compare(spy.count, data.userToggled);
         }
 
         function test_enterOnCheckedChoiceKeepsIt() {
@@ -274,7 +274,7 @@ Item {
             left.forceActiveFocus(Qt.TabFocusReason);
             keyClick(Qt.Key_Return);
             compare(left.checked, true);
-            compare(leftToogled.count, 0);
+            compare(leftToggled.count, 0);
         }
 
         function test_disabledTileIgnoresKeys() {
@@ -283,7 +283,7 @@ Item {
             keyClick(Qt.Key_Return);
             single.enabled = true;
             compare(single.checked, false);
-            compare(singleToogled.count, 0);
+            compare(singleToggled.count, 0);
         }
 
         function test_tabReachesEveryTile() {

@@ -330,6 +330,7 @@ Item {
             return [
                 { tag: "space on cancel", key: Qt.Key_Space },
                 { tag: "enter on cancel", key: Qt.Key_Return },
+                { tag: "keypad enter on cancel", key: Qt.Key_Enter },
                 { tag: "escape", key: Qt.Key_Escape }
             ];
         }

@@ -8,7 +8,7 @@ import QtQuick.Layouts 1.15
 // it again keeps it chosen. It looks like a SwitchIcon and is a radio button
 // for a screen reader (a control's role comes from its type, not from
 // Accessible.role, once assistive software is listening).
-// `toogled` reports the user's choices only (mouse, Space, Enter, the
+// `userToggled` reports the user's choices only (mouse, Space, Enter, the
 // accessibility actions); writing `checked` from the scene never emits it.
 T.RadioButton {
     id: root
@@ -19,14 +19,7 @@ T.RadioButton {
     property ButtonGroup buttonGroup: null
     readonly property bool exclusive: true
 
-    signal toogled()
-
-    function toggleByUser() {
-        if (!enabled || checked)
-            return;
-        checked = true;
-        toogled();
-    }
+    signal userToggled()
 
     implicitWidth: Math.max(minimumWidth, implicitContentWidth + leftPadding + rightPadding)
     implicitHeight: Math.max(64, implicitContentHeight + topPadding + bottomPadding)
@@ -39,18 +32,20 @@ T.RadioButton {
     ButtonGroup.group: buttonGroup
     Accessible.name: text
 
-    onToggled: root.toogled()
-    Keys.onReturnPressed: root.toggleByUser()
-    Keys.onEnterPressed: root.toggleByUser()
+    onToggled: root.userToggled()
     // A screen reader's or a switch program's actions do what Space does; the
     // default ones would check the tile without telling anyone.
-    Accessible.onPressAction: root.toggleByUser()
-    Accessible.onToggleAction: root.toggleByUser()
+    Accessible.onPressAction: activation.activate()
+    Accessible.onToggleAction: activation.activate()
 
     background: IconTileBackground {
     }
 
     contentItem: IconTileContent {
         exclusive: true
+    }
+
+    Activation {
+        id: activation
     }
 }

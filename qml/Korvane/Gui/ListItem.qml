@@ -11,9 +11,6 @@ ItemDelegate {
     focusPolicy: Qt.StrongFocus
     Accessible.name: text
 
-    Keys.onReturnPressed: root.clicked()
-    Keys.onEnterPressed: root.clicked()
-
     background: Rectangle {
         implicitHeight: 48
         color: root.highlighted ? Qt.rgba(root.Material.accentColor.r, root.Material.accentColor.g,
@@ -21,5 +18,8 @@ ItemDelegate {
                                 : (root.down || root.hovered ? root.Material.rippleColor : "transparent")
         border.width: root.visualFocus ? 2 : 0
         border.color: Colors.scheme(root.Material.theme === Material.Dark).focus
+    }
+
+    Activation {
     }
 }

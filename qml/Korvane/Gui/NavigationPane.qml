@@ -113,8 +113,6 @@ Drawer {
                             icon.color: root.Material.foreground
                             Accessible.name: modelData.toolTip ? modelData.toolTip : modelData.text
 
-                            Keys.onReturnPressed: { root.close(); modelData.trigger(this); }
-                            Keys.onEnterPressed: { root.close(); modelData.trigger(this); }
                             onClicked: root.close()
 
                             background: Rectangle {
@@ -122,6 +120,9 @@ Drawer {
                                 color: parent.down || parent.hovered ? root.Material.rippleColor : "transparent"
                                 border.width: parent.visualFocus ? 2 : 0
                                 border.color: Colors.scheme(root.Material.theme === Material.Dark).focus
+                            }
+
+                            Activation {
                             }
                         }
                     }

@@ -8,8 +8,8 @@ import QtQuick.Layouts 1.15
 // stays checked when chosen again), otherwise as an on/off switch. A screen
 // reader hears it as a check box whatever its group: tiles that are choices
 // are ChoiceIcon.
-// `toogled` reports the user's toggles only (mouse, Space, Enter); writing
-// `checked` from the scene never emits it.
+// `userToggled` reports the user's toggles only (mouse, Space, Enter, the
+// accessibility actions); writing `checked` from the scene never emits it.
 AbstractButton {
     id: root
 
@@ -19,15 +19,7 @@ AbstractButton {
     property ButtonGroup buttonGroup: null
     readonly property bool exclusive: buttonGroup !== null && buttonGroup.exclusive
 
-    signal toogled()
-
-    // Enter does what Space does, for switches and keyboards that send Enter.
-    function toggleByUser() {
-        if (!enabled || (exclusive && checked))
-            return;
-        checked = !checked;
-        toogled();
-    }
+    signal userToggled()
 
     implicitWidth: Math.max(minimumWidth, implicitContentWidth + leftPadding + rightPadding)
     implicitHeight: Math.max(64, implicitContentHeight + topPadding + bottomPadding)
@@ -42,18 +34,20 @@ AbstractButton {
     Accessible.checkable: true
     Accessible.checked: checked
 
-    onToggled: root.toogled()
-    Keys.onReturnPressed: root.toggleByUser()
-    Keys.onEnterPressed: root.toggleByUser()
+    onToggled: root.userToggled()
     // A screen reader's or a switch program's actions do what Space does; the
     // default ones would flip the tile without telling anyone.
-    Accessible.onPressAction: root.toggleByUser()
-    Accessible.onToggleAction: root.toggleByUser()
+    Accessible.onPressAction: activation.activate()
+    Accessible.onToggleAction: activation.activate()
 
     background: IconTileBackground {
     }
 
     contentItem: IconTileContent {
         exclusive: root.exclusive
+    }
+
+    Activation {
+        id: activation
     }
 }

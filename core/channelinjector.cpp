@@ -286,9 +286,12 @@ QString ChannelInjector::keyText(qulonglong key, int modifier)
         return QString();
     const int combination = static_cast<int>(code | modifiers);
     const QString text = QKeySequence(combination).toString(QKeySequence::PortableText);
-    if (QKeySequence(text, QKeySequence::NativeText).toString(QKeySequence::PortableText).isEmpty())
+    if (QKeySequence(text, QKeySequence::PortableText)
+            .toString(QKeySequence::PortableText)
+            .isEmpty())
         return QString();
-    return text;
+    // Shown to the user in their language ("Espace"); what is stored is the code.
+    return QKeySequence(combination).toString(QKeySequence::NativeText);
 }
 
 std::vector<InputRecord> ChannelInjector::pressRecords(const ConfigurationChannel& channel)

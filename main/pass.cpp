@@ -15,6 +15,7 @@
 #include "main/screensettings.h"
 #include "main/settingssaver.h"
 #include "main/shutdownsignals.h"
+#include "main/windownotices.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -141,14 +142,14 @@ int runPass(int& argc, char** argv, bool& finished)
     const QString userPath
         = QFileInfo(KorvanePath::getHomePath() + QDir::separator() + QStringLiteral("korvane.json"))
               .absoluteFilePath();
-    bool userFileWritable = true;
+    auto userRead = ConfigurationFile::ReadResult::Missing;
     const bool firstStart = !QFileInfo::exists(userPath);
     if (!firstStart) {
         debug(QStringLiteral("Load configuration file %1 ...").arg(userPath));
-        userFileWritable = ConfigurationFile::read(userPath, configuration, true)
-            != ConfigurationFile::ReadResult::Unreadable;
+        userRead = ConfigurationFile::read(userPath, configuration, true);
         interface.set_configurationPath(userPath);
     }
+    const bool userFileWritable = userRead != ConfigurationFile::ReadResult::Unreadable;
 
     auto& application = configuration.get_configurationApplication();
     debug(
@@ -175,6 +176,14 @@ int runPass(int& argc, char** argv, bool& finished)
     const bool systray = QSystemTrayIcon::isSystemTrayAvailable();
     setSystrayEnabled(engine.rootContext(), systray);
     setFirstStart(engine.rootContext(), firstStart);
+    // The user runs on the defaults: the window says so and where their text is.
+    WindowNotices notices;
+    notices.setTrayMissing(!systray && !headless);
+    if (userRead == ConfigurationFile::ReadResult::Malformed)
+        notices.reportUnreadSettings(userPath, ConfigurationFile::backupPath(userPath));
+    else if (userRead == ConfigurationFile::ReadResult::Unreadable)
+        notices.reportUnreadSettings(userPath, userPath);
+    setWindowNotices(engine.rootContext(), &notices);
     // Without a tray the window says so itself: a modal box here would keep
     // the switch from starting until someone clicked it away.
     if (systray)
@@ -198,6 +207,9 @@ int runPass(int& argc, char** argv, bool& finished)
     }
     // Once the scene listens, so that a device it cannot open is shown.
     interface.selectInputBackend(parser.value(inputOption));
+    // After the scene's own choices at start (a port in place of a foreign
+    // one): only the user's changes make the defaults theirs.
+    notices.watchDocument(configuration);
 
     try {
         interface.updateConfiguration();

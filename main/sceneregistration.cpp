@@ -4,8 +4,10 @@
 #include "common/logmanager.h"
 #include "common/pathtool.h"
 #include "core/applicationinterface.h"
+#include "core/changehistory.h"
 #include "core/switch/mousecom.h"
 #include "core/switch/switchcontroller.h"
+#include "core/windowpresenter.h"
 #include "datamodel/clicktypeclass.h"
 #include "datamodel/configuration.h"
 #include "datamodel/language.h"
@@ -24,6 +26,8 @@ void registerSceneTypes()
     qmlRegisterType<common::ElapsedTimer>(uri, 1, 0, "ElapsedTimer");
     qmlRegisterType<core::MouseCom>(uri, 1, 0, "MouseCom");
     qmlRegisterType<core::SwitchController>(uri, 1, 0, "SwitchController");
+    qmlRegisterType<core::ChangeHistory>(uri, 1, 0, "ChangeHistory");
+    qmlRegisterType<core::WindowPresenter>(uri, 1, 0, "WindowPresenter");
     qmlRegisterAnonymousType<core::ChannelInjector>(uri, 1);
     qmlRegisterType<core::ApplicationInterface>(uri, 1, 0, "ApplicationInterface");
     qRegisterMetaType<ModeClass::Type>("Mode");
@@ -70,6 +74,11 @@ void setSystrayEnabled(QQmlContext* context, bool available)
 void setFirstStart(QQmlContext* context, bool firstStart)
 {
     context->setContextProperty(QStringLiteral("firstStart"), firstStart);
+}
+
+void setWindowNotices(QQmlContext* context, QObject* notices)
+{
+    context->setContextProperty(QStringLiteral("windowNotices"), notices);
 }
 
 } // namespace korvane::shell

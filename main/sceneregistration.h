@@ -1,5 +1,6 @@
 #pragma once
 
+class QObject;
 class QQmlContext;
 
 namespace korvane::core {
@@ -15,5 +16,7 @@ void setSceneContext(QQmlContext* context, core::ApplicationInterface& interface
 void setSystrayEnabled(QQmlContext* context, bool available);
 // True when no user configuration existed: the scene tells where it went.
 void setFirstStart(QQmlContext* context, bool firstStart);
+// What the window says beside its content (a WindowNotices).
+void setWindowNotices(QQmlContext* context, QObject* notices);
 
 } // namespace korvane::shell

@@ -6,13 +6,15 @@ import QtQuick.Controls.Material 2.0
 import com.korvane 1.0
 import Korvane.Gui 1.0
 
-// The About box: product picture, maker's notice and version.
+// The About box: product picture, name, tagline, maker's notice and version,
+// on the window's card colour in either theme.
 OverlayView {
     id: root
 
     // A keyboard user comes back to the control that was focused before.
     property Item focusBefore: null
     property bool visualFocusBefore: false
+    property color cardColor: Colors.scheme(Material.theme === Material.Dark).card
 
     objectName: "aboutView"
     width: window.width < 800 ? window.width * 0.95 : 800
@@ -30,7 +32,7 @@ OverlayView {
 
     background: Rectangle {
         radius: 15
-        color: "white"
+        color: root.cardColor
     }
 
     ColumnLayout {
@@ -46,11 +48,32 @@ OverlayView {
             source: "qrc:/images/application/korvanne.svg"
             Layout.fillWidth: true
             Layout.fillHeight: true
+            Layout.minimumHeight: 40
             smooth: true
             mipmap: true
             fillMode: Image.PreserveAspectFit
             sourceSize.width: width
             sourceSize.height: height
+        }
+
+        Label {
+            objectName: "productName"
+            Layout.fillWidth: true
+            horizontalAlignment: Text.AlignHCenter
+            text: "Korvane"
+            font.pointSize: 26
+            font.weight: Font.Bold
+            fontSizeMode: Text.HorizontalFit
+            minimumPointSize: 12
+        }
+
+        Label {
+            objectName: "aboutTagline"
+            Layout.fillWidth: true
+            horizontalAlignment: Text.AlignHCenter
+            text: qsTr("switch access to your computer")
+            font.pointSize: 14
+            wrapMode: Text.WordWrap
         }
 
         RowLayout {
@@ -64,7 +87,6 @@ OverlayView {
                 Layout.preferredWidth: 1
                 horizontalAlignment: Text.AlignLeft
                 verticalAlignment: Text.AlignVCenter
-                color: Material.primary
                 font.pointSize: 18
                 fontSizeMode: Text.Fit
                 minimumPointSize: 10
@@ -80,7 +102,6 @@ OverlayView {
                 Layout.preferredWidth: 1
                 horizontalAlignment: Text.AlignRight
                 verticalAlignment: Text.AlignVCenter
-                color: Material.primary
                 font.pointSize: 18
                 fontSizeMode: Text.Fit
                 minimumPointSize: 10

@@ -25,6 +25,11 @@ Item {
     // Both mode tiles share one width, so the key row lines up with the actions.
     readonly property real modeTileWidth: Math.max(mouseModeSwitch.implicitWidth,
                                                    keyboardModeSwitch.implicitWidth)
+    // Room between the tiles, so a tremor does not land on the neighbour.
+    readonly property int tileSpacing: 10
+    // Said of every tile while the channel is off; the tiles are dimmed.
+    readonly property string offText: root.configuration && !root.configuration.enabled
+                                      ? qsTr("%1 is off: its button does nothing").arg(root.title) : ""
 
     signal enableChanged()
 
@@ -34,16 +39,19 @@ Item {
         return qsTr("%1: %2").arg(root.title).arg(what)
     }
 
+    // The tiles follow the channel section, also when it changes elsewhere
+    // (an Undo). A keyboard channel shows no mouse action as chosen.
     function refresh() {
         // Checking tiles from code is not a user toggle: it writes nothing.
         if (!root.configuration)
             return
-        if (root.configuration.isModeMouse())
-            mouseModeSwitch.checked = true
-        else if (root.configuration.isModeKeyboard())
-            keyboardModeSwitch.checked = true
+        mouseModeSwitch.checked = root.configuration.isModeMouse()
+        keyboardModeSwitch.checked = root.configuration.isModeKeyboard()
 
-        if (root.configuration.isClickLeft())
+        if (root.configuration.isModeKeyboard()) {
+            if (group2.checkedButton)
+                group2.checkedButton.checked = false
+        } else if (root.configuration.isClickLeft())
             leftButton.checked = true
         else if (root.configuration.isClickRight())
             rightButton.checked = true
@@ -98,6 +106,18 @@ Item {
 
     Component.onCompleted: root.refresh()
 
+    Connections {
+        target: root.configuration
+
+        function onModeChanged() {
+            root.refresh()
+        }
+
+        function onClickTypeChanged() {
+            root.refresh()
+        }
+    }
+
     ButtonGroup {
         id: group1
     }
@@ -110,6 +130,7 @@ Item {
         id: column
 
         anchors.fill: parent
+        spacing: root.tileSpacing
 
         ToggleSwitch {
             id: enableSwitch
@@ -135,6 +156,7 @@ Item {
 
         RowLayout {
             Layout.fillWidth: true
+            spacing: root.tileSpacing
 
             ChoiceIcon {
                 id: mouseModeSwitch
@@ -144,6 +166,7 @@ Item {
                 image: "qrc:/images/hardware/mouse.svg"
                 overlayColor: root.iconColor
                 minimumWidth: 150
+                offText: root.offText
                 buttonGroup: group1
                 Accessible.name: root.accessibleName(qsTr("mouse"))
                 Layout.alignment: Qt.AlignTop
@@ -154,9 +177,11 @@ Item {
 
             ColumnLayout {
                 Layout.fillWidth: true
+                spacing: root.tileSpacing
 
                 RowLayout {
                     Layout.fillWidth: true
+                    spacing: root.tileSpacing
 
                     ChoiceIcon {
                         id: leftButton
@@ -166,6 +191,7 @@ Item {
                         image: "qrc:/images/hardware/mouse_left.svg"
                         overlayColor: root.iconColor
                         minimumWidth: 150
+                        offText: root.offText
                         buttonGroup: group2
                 Accessible.name: root.accessibleName(qsTr("left click"))
 
@@ -180,6 +206,7 @@ Item {
                         image: "qrc:/images/hardware/mouse_right.svg"
                         overlayColor: root.iconColor
                         minimumWidth: 150
+                        offText: root.offText
                         buttonGroup: group2
                 Accessible.name: root.accessibleName(qsTr("right click"))
 
@@ -194,6 +221,7 @@ Item {
                         image: "qrc:/images/hardware/mouse_middle.svg"
                         overlayColor: root.iconColor
                         minimumWidth: 150
+                        offText: root.offText
                         buttonGroup: group2
                 Accessible.name: root.accessibleName(qsTr("middle click"))
 
@@ -203,6 +231,7 @@ Item {
 
                 RowLayout {
                     Layout.fillWidth: true
+                    spacing: root.tileSpacing
 
                     // Shown: the injector now sends a real double click.
                     ChoiceIcon {
@@ -213,6 +242,7 @@ Item {
                         image: "qrc:/images/hardware/mouse_double.svg"
                         overlayColor: root.iconColor
                         minimumWidth: 150
+                        offText: root.offText
                         buttonGroup: group2
                 Accessible.name: root.accessibleName(qsTr("double click"))
 
@@ -227,6 +257,7 @@ Item {
                         image: "qrc:/images/hardware/mouse_scroll.svg"
                         overlayColor: root.iconColor
                         minimumWidth: 150
+                        offText: root.offText
                         buttonGroup: group2
                 Accessible.name: root.accessibleName(qsTr("scroll up"))
 
@@ -241,6 +272,7 @@ Item {
                         image: "qrc:/images/hardware/mouse_scroll.svg"
                         overlayColor: root.iconColor
                         minimumWidth: 150
+                        offText: root.offText
                         buttonGroup: group2
                 Accessible.name: root.accessibleName(qsTr("scroll down"))
 
@@ -252,6 +284,7 @@ Item {
 
         RowLayout {
             Layout.fillWidth: true
+            spacing: root.tileSpacing
 
             ChoiceIcon {
                 id: keyboardModeSwitch
@@ -261,6 +294,7 @@ Item {
                 image: "qrc:/images/hardware/keyboard.svg"
                 overlayColor: root.iconColor
                 minimumWidth: 150
+                offText: root.offText
                 buttonGroup: group1
                 Accessible.name: root.accessibleName(qsTr("keyboard"))
                 Layout.preferredWidth: root.modeTileWidth

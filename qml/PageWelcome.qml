@@ -19,6 +19,8 @@ StackPage {
     property var navigationPane: null
     // The About box, shown by the About action.
     property var aboutBox: null
+    // What the window says beside its content (WindowNotices), or null.
+    property var notices: null
     // The window's theme, card surface and picture tint; by default those of
     // the style the page is shown in.
     property bool isDark: Material.theme === Material.Dark
@@ -220,26 +222,6 @@ StackPage {
         height: parent.height
         spacing: 0
 
-        Image {
-            id: titleImage
-
-            objectName: "titleImage"
-            source: "qrc:/images/application/korvanne_h.svg"
-            Layout.fillWidth: true
-            Layout.fillHeight: false
-            Layout.maximumHeight: 100
-            Layout.preferredHeight: 100
-            Layout.topMargin: 9
-            Layout.alignment: Qt.AlignHCenter
-            smooth: true
-            mipmap: true
-            fillMode: Image.PreserveAspectFit
-            sourceSize.width: width
-            sourceSize.height: height
-            Accessible.role: Accessible.Graphic
-            Accessible.name: window.title
-        }
-
         Flickable {
             id: flick
 
@@ -259,6 +241,81 @@ StackPage {
 
                 width: flick.width
                 spacing: 15
+
+                // Scrolls with the page, so a small or scaled screen keeps
+                // its room for the controls.
+                Image {
+                    id: titleImage
+
+                    objectName: "titleImage"
+                    source: "qrc:/images/application/korvanne_h.svg"
+                    Layout.fillWidth: true
+                    Layout.fillHeight: false
+                    Layout.maximumHeight: 100
+                    Layout.preferredHeight: 100
+                    Layout.topMargin: 9
+                    Layout.alignment: Qt.AlignHCenter
+                    smooth: true
+                    mipmap: true
+                    fillMode: Image.PreserveAspectFit
+                    sourceSize.width: width
+                    sourceSize.height: height
+                    Accessible.role: Accessible.Graphic
+                    Accessible.name: window.title + " – " + tagline.text
+
+                    // The tagline is text of its own, so that it is translated;
+                    // placed where the banner (640 × 100) leaves room for it.
+                    Label {
+                        id: tagline
+
+                        readonly property real unit: titleImage.paintedHeight / 100
+
+                        objectName: "tagline"
+                        x: (titleImage.width - titleImage.paintedWidth) / 2 + 174 * unit
+                        y: (titleImage.height - titleImage.paintedHeight) / 2 + 64 * unit
+                        width: 454 * unit
+                        height: 26 * unit
+                        text: qsTr("switch access to your computer")
+                        color: "white"
+                        font.pixelSize: Math.max(1, 20 * unit)
+                        fontSizeMode: Text.HorizontalFit
+                        minimumPixelSize: 8
+                        elide: Text.ElideRight
+                        verticalAlignment: Text.AlignVCenter
+                        Accessible.ignored: true
+                    }
+                }
+
+                NoticeBar {
+                    objectName: "trayNotice"
+                    Layout.fillWidth: true
+                    text: root.notices ? root.notices.trayText : ""
+                    accentColor: root.colors.warning
+                    cardColor: root.cardColor
+
+                    onDismissed: root.notices.dismissTray()
+                }
+
+                NoticeBar {
+                    objectName: "settingsNotice"
+                    Layout.fillWidth: true
+                    text: root.notices ? root.notices.settingsText : ""
+                    accentColor: root.colors.warning
+                    cardColor: root.cardColor
+
+                    onDismissed: root.notices.dismissSettings()
+                }
+
+                NoticeBar {
+                    objectName: "portNotice"
+                    Layout.fillWidth: true
+                    text: root.notices ? root.notices.portText : ""
+                    image: "qrc:/images/av/play_circle_outline.svg"
+                    accentColor: root.colors.running
+                    cardColor: root.cardColor
+
+                    onDismissed: root.notices.dismissPort()
+                }
 
                 Card {
                     id: portCard
@@ -313,8 +370,7 @@ StackPage {
                                 Accessible.name: qsTr("Port")
                                 // The box shows what is typed; a screen reader also
                                 // hears which port the link listens on.
-                                Accessible.description: root.controller && root.controller.port !== ""
-                                                        ? qsTr("In use: %1").arg(root.controller.port) : ""
+                                Accessible.description: root.controller ? root.controller.portDescription : ""
 
                                 model: root.ports
 

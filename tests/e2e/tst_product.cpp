@@ -10,34 +10,11 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include <optional>
+
 namespace {
 
 const QString mainWindowTitle = QStringLiteral("^KORVane$");
-
-QString xdotool(const QStringList& arguments, int timeoutMs = 10000)
-{
-    QProcess process;
-    process.start(QStringLiteral("xdotool"), arguments);
-    if (!process.waitForFinished(timeoutMs)) {
-        process.kill();
-        process.waitForFinished();
-    }
-    return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
-}
-
-QString visibleWindow(const QString& title)
-{
-    return xdotool({ QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                       QStringLiteral("--name"), title })
-        .section(QLatin1Char('\n'), 0, 0);
-}
-
-QString waitForVisibleWindow(const QString& title)
-{
-    QString id;
-    QTest::qWaitFor([&] { return !(id = visibleWindow(title)).isEmpty(); }, 20000);
-    return id;
-}
 
 // More than one colour along the diagonal: the window has drawn its first frame.
 bool painted(const QImage& image)
@@ -279,6 +256,96 @@ private slots:
         QVERIFY2(korvane.log().contains(QStringLiteral("Write user configuration into")),
             qPrintable(korvane.log()));
         QVERIFY(readFile(homeFile(QStringLiteral("korvane.json"))).contains("\"theme\": \"DARK\""));
+    }
+
+    // The device is unplugged and plugged back while the user types into
+    // another program, on a desktop with a window manager: Korvane's window
+    // says so without taking the keyboard focus, goes back to the tray once
+    // the device is back, and the next press reaches the same program.
+    void deviceLossLeavesTheFocus()
+    {
+        QProcess xprop;
+        xprop.start(QStringLiteral("xprop"),
+            { QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK") });
+        xprop.waitForFinished();
+        if (!xprop.readAll().contains("window id"))
+            QSKIP("runs under a window manager");
+        const QString port = QDir::tempPath() + QStringLiteral("/switch-lost");
+        std::optional<Switch> device(std::in_place, port);
+        writeConfiguration(port, QStringLiteral("LIGHT"));
+        ProgramRunner korvane(QStringLiteral(KORVANE_PROGRAM));
+        korvane.start();
+        const QString listening = QStringLiteral("Start listening on serial port ") + port;
+        QVERIFY2(korvane.waitForLog(listening), qPrintable(korvane.log()));
+        Probe probe;
+        QVERIFY(probe.waitFor(QStringLiteral("ready")));
+        const auto presses
+            = [&probe] { return probe.seen().count(QStringLiteral("key-press a\n")); };
+        device->press('l');
+        QVERIFY2(QTest::qWaitFor([&] { return presses() == 1; }, 10000), qPrintable(probe.seen()));
+
+        device.reset();
+        QVERIFY2(korvane.waitForLog(QStringLiteral("Lost serial port")), qPrintable(korvane.log()));
+        const QString window = waitForVisibleWindow(mainWindowTitle);
+        QVERIFY2(!window.isEmpty(), "the window says the device is gone");
+        QVERIFY2(korvane.waitForLog(QStringLiteral("Tray message: The switch device on")),
+            qPrintable(korvane.log()));
+        QVERIFY(xdotool({ QStringLiteral("getwindowfocus") }) != window);
+
+        device.emplace(port);
+        QVERIFY2(QTest::qWaitFor([&] { return korvane.logCount(listening) >= 2; }, 20000),
+            qPrintable(korvane.log()));
+        QVERIFY2(QTest::qWaitFor([&] { return visibleWindow(mainWindowTitle).isEmpty(); }, 10000),
+            "hidden in the tray before, hidden again");
+        device->press('l');
+        QVERIFY2(QTest::qWaitFor([&] { return presses() == 2; }, 10000), qPrintable(probe.seen()));
+        QVERIFY(korvane.terminate());
+    }
+
+    // At 150 % on a 1024 × 768 screen without a tray the whole window, its
+    // frame included, stays on the screen; the window tells why it stays.
+    void windowFitsASmallScaledScreen()
+    {
+        if (xdotool({ QStringLiteral("getdisplaygeometry") }) != QLatin1String("1024 768"))
+            QSKIP("runs on a 1024 x 768 screen");
+        const QString port = QDir::tempPath() + QStringLiteral("/switch-small");
+        Switch device(port);
+        writeConfiguration(port, QStringLiteral("LIGHT"));
+        writeFile(homeFile(QStringLiteral("screen.ini")), "[General]\nscale=1.5\n");
+        ProgramRunner korvane(QStringLiteral(KORVANE_PROGRAM));
+        korvane.start();
+        QVERIFY2(korvane.waitForLog(QStringLiteral("The window says: No systray was found.")),
+            qPrintable(korvane.log()));
+        const QString window = waitForVisibleWindow(mainWindowTitle);
+        QVERIFY(!window.isEmpty());
+        const auto frameFits = [&] {
+            QProcess xprop;
+            xprop.start(QStringLiteral("xprop"),
+                { QStringLiteral("-id"), window, QStringLiteral("_NET_FRAME_EXTENTS") });
+            xprop.waitForFinished();
+            const QStringList frame = QString::fromLocal8Bit(xprop.readAll())
+                                          .section(QLatin1Char('='), 1)
+                                          .split(QLatin1Char(','));
+            const QString shell = xdotool(
+                { QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window });
+            const auto value = [&shell](const QString& name) {
+                const QRegularExpression pattern(QStringLiteral("(^|\n)%1=(-?\\d+)").arg(name));
+                return pattern.match(shell).captured(2).toInt();
+            };
+            if (frame.size() != 4)
+                return false;
+            const int left = value(QStringLiteral("X")) - frame[0].toInt();
+            const int top = value(QStringLiteral("Y")) - frame[2].toInt();
+            const int right
+                = value(QStringLiteral("X")) + value(QStringLiteral("WIDTH")) + frame[1].toInt();
+            const int bottom
+                = value(QStringLiteral("Y")) + value(QStringLiteral("HEIGHT")) + frame[3].toInt();
+            return left >= 0 && top >= 0 && right <= 1024 && bottom <= 768;
+        };
+        QVERIFY2(QTest::qWaitFor(frameFits, 10000),
+            qPrintable(xdotool({ QStringLiteral("getwindowgeometry"), window })));
+        screenshot(QStringLiteral("root"), QStringLiteral("main-150-1024x768.png"));
+        QVERIFY(korvane.terminate());
     }
 };
 

@@ -93,18 +93,43 @@ Item {
             tryCompare(item, "keyOverlayOpened", true)
         }
 
-        function test_refresh_shows_stored_mode_and_action_without_writing() {
-            store(Mode.KEYBOARD, ClickType.RIGHT, Qt.Key_F5, 0)
+        // A keyboard channel shows no mouse action as chosen; a channel that
+        // is off shows its tiles dimmed and says so to a screen reader.
+        function test_refresh_shows_stored_choice_without_writing_data() {
+            return [
+                { tag: "keyboard", mode: Mode.KEYBOARD, enabled: true, checked: "keyboardModeSwitch", unchecked: "rightButton" },
+                { tag: "mouse", mode: Mode.MOUSE, enabled: true, checked: "rightButton", unchecked: "keyboardModeSwitch" },
+                { tag: "keyboard, off", mode: Mode.KEYBOARD, enabled: false, checked: "keyboardModeSwitch", unchecked: "rightButton" }
+            ]
+        }
+
+        function test_refresh_shows_stored_choice_without_writing(data) {
+            store(data.mode, ClickType.RIGHT, Qt.Key_F5, 0)
+            configurationLeftChannel.enabled = data.enabled
             var item = make({})
-            verify(tile(item, "keyboardModeSwitch").checked)
-            verify(!tile(item, "mouseModeSwitch").checked)
-            verify(tile(item, "rightButton").checked)
+            verify(tile(item, data.checked).checked)
+            verify(!tile(item, data.unchecked).checked)
             verify(!tile(item, "leftButton").checked)
             compare(modeSpy.count, 0)
             compare(clickSpy.count, 0)
-            compare(Number(configurationLeftChannel.mode), Mode.KEYBOARD)
+            compare(Number(configurationLeftChannel.mode), data.mode)
             compare(Number(configurationLeftChannel.clickType), ClickType.RIGHT)
             compare(tile(item, "keyName").text, "F5")
+            var names = ["mouseModeSwitch", "keyboardModeSwitch", "rightButton", "scrollUpButton"]
+            for (var i = 0; i < names.length; ++i) {
+                var control = tile(item, names[i])
+                compare(control.dimmed, !data.enabled, names[i])
+                compare(control.Accessible.description,
+                        data.enabled ? "" : "Left Channel is off: its button does nothing", names[i])
+            }
+            configurationLeftChannel.enabled = !data.enabled
+            compare(tile(item, "rightButton").dimmed, data.enabled, "follows the switch")
+            // Room between the tiles, so a tremor does not land on the neighbour.
+            var left = tile(item, "leftButton").mapToItem(item, 0, 0)
+            var right = tile(item, "rightButton").mapToItem(item, 0, 0)
+            var below = tile(item, "doubleButton").mapToItem(item, 0, 0)
+            verify(right.x - left.x - tile(item, "leftButton").width >= 8, right.x - left.x)
+            verify(below.y - left.y - tile(item, "leftButton").height >= 8, below.y - left.y)
         }
 
         function test_mode_none_checks_no_mode_tile() {
@@ -151,9 +176,10 @@ Item {
             mouseClick(tile(item, "keyboardModeSwitch"))
             compare(Number(configurationLeftChannel.mode), Mode.KEYBOARD)
             compare(Number(configurationLeftChannel.clickType), ClickType.LEFT)
-            verify(tile(item, "leftButton").checked)
+            verify(!tile(item, "leftButton").checked, "a keyboard channel shows no click")
             mouseClick(tile(item, "mouseModeSwitch"))
             compare(Number(configurationLeftChannel.mode), Mode.MOUSE)
+            verify(tile(item, "leftButton").checked, "the stored click again")
             compare(clickSpy.count, 0)
         }
 

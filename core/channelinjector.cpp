@@ -284,14 +284,12 @@ QString ChannelInjector::keyText(qulonglong key, int modifier)
     const quint32 modifiers = static_cast<quint32>(modifier);
     if (code == 0 || code > cst_max_key_code || (modifiers & ~cst_modifier_bits) != 0)
         return QString();
-    const int combination = static_cast<int>(code | modifiers);
-    const QString text = QKeySequence(combination).toString(QKeySequence::PortableText);
-    if (QKeySequence(text, QKeySequence::PortableText)
-            .toString(QKeySequence::PortableText)
-            .isEmpty())
+    const QKeySequence sequence(static_cast<int>(code | modifiers));
+    const QString text = sequence.toString(QKeySequence::PortableText);
+    if (QKeySequence::fromString(text, QKeySequence::PortableText).isEmpty())
         return QString();
     // Shown to the user in their language ("Espace"); what is stored is the code.
-    return QKeySequence(combination).toString(QKeySequence::NativeText);
+    return sequence.toString(QKeySequence::NativeText);
 }
 
 std::vector<InputRecord> ChannelInjector::pressRecords(const ConfigurationChannel& channel)

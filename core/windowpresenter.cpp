@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QScreen>
 #include <QVariant>
+#include <QtMath>
 
 namespace korvane::core {
 
@@ -139,8 +140,13 @@ void WindowPresenter::keepOnScreen()
         || (states & (Qt::WindowFullScreen | Qt::WindowMaximized | Qt::WindowMinimized)))
         return;
     // The frame the window manager adds (title bar, borders) is part of what
-    // must fit; it is known once the window has been shown under one.
-    const QMargins frame = m_window->frameMargins();
+    // must fit; it is known once the window has been shown under one. At a
+    // fractional scale it comes rounded to whole pixels of ours: one more
+    // keeps the rounding from pushing the frame past the edge.
+    QMargins frame = m_window->frameMargins();
+    const qreal ratio = m_window->devicePixelRatio();
+    if (!frame.isNull() && ratio != qFloor(ratio))
+        frame += QMargins(1, 1, 1, 1);
     const int width = qMin(m_window->width(), area.width() - frame.left() - frame.right());
     const int height = qMin(m_window->height(), area.height() - frame.top() - frame.bottom());
     if (width != m_window->width() || height != m_window->height())

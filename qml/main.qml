@@ -51,7 +51,7 @@ Gui.PageStackWindow {
     function showTrayMessage(text) {
         if (!systemTrayIcon.visible)
             return;
-        var message = text.arg(Qt.application.displayName);
+        var message = text.indexOf("%1") >= 0 ? text.arg(Qt.application.displayName) : text;
         console.log("Tray message: " + message);
         systemTrayIcon.showMessage(Qt.application.displayName, message);
     }

@@ -275,8 +275,8 @@ private slots:
         writeConfiguration(port, QStringLiteral("LIGHT"));
         ProgramRunner korvane(QStringLiteral(KORVANE_PROGRAM));
         korvane.start();
-        const QString listening = QStringLiteral("Start listening on serial port ") + port;
-        QVERIFY2(korvane.waitForLog(listening), qPrintable(korvane.log()));
+        QVERIFY2(korvane.waitForLog(QStringLiteral("Start listening on serial port ") + port),
+            qPrintable(korvane.log()));
         Probe probe;
         QVERIFY(probe.waitFor(QStringLiteral("ready")));
         const auto presses
@@ -293,7 +293,7 @@ private slots:
         QVERIFY(xdotool({ QStringLiteral("getwindowfocus") }) != window);
 
         device.emplace(port);
-        QVERIFY2(QTest::qWaitFor([&] { return korvane.logCount(listening) >= 2; }, 20000),
+        QVERIFY2(korvane.waitForLog(QStringLiteral("is back, start listening")),
             qPrintable(korvane.log()));
         QVERIFY2(QTest::qWaitFor([&] { return visibleWindow(mainWindowTitle).isEmpty(); }, 10000),
             "hidden in the tray before, hidden again");
@@ -318,32 +318,34 @@ private slots:
             qPrintable(korvane.log()));
         const QString window = waitForVisibleWindow(mainWindowTitle);
         QVERIFY(!window.isEmpty());
+        const auto output = [](const QString& program, const QStringList& arguments) {
+            QProcess process;
+            process.start(program, arguments);
+            process.waitForFinished();
+            return QString::fromLocal8Bit(process.readAll());
+        };
         const auto frameFits = [&] {
-            QProcess xprop;
-            xprop.start(QStringLiteral("xprop"),
-                { QStringLiteral("-id"), window, QStringLiteral("_NET_FRAME_EXTENTS") });
-            xprop.waitForFinished();
-            const QStringList frame = QString::fromLocal8Bit(xprop.readAll())
+            const QStringList frame = output(QStringLiteral("xprop"),
+                { QStringLiteral("-id"), window, QStringLiteral("_NET_FRAME_EXTENTS") })
                                           .section(QLatin1Char('='), 1)
                                           .split(QLatin1Char(','));
-            const QString shell = xdotool(
-                { QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window });
-            const auto value = [&shell](const QString& name) {
-                const QRegularExpression pattern(QStringLiteral("(^|\n)%1=(-?\\d+)").arg(name));
-                return pattern.match(shell).captured(2).toInt();
+            const QString info
+                = output(QStringLiteral("xwininfo"), { QStringLiteral("-id"), window });
+            const auto value = [&info](const char* name) {
+                const QRegularExpression pattern(
+                    QStringLiteral("%1:\\s+(-?\\d+)").arg(QLatin1String(name)));
+                return pattern.match(info).captured(1).toInt();
             };
             if (frame.size() != 4)
                 return false;
-            const int left = value(QStringLiteral("X")) - frame[0].toInt();
-            const int top = value(QStringLiteral("Y")) - frame[2].toInt();
-            const int right
-                = value(QStringLiteral("X")) + value(QStringLiteral("WIDTH")) + frame[1].toInt();
-            const int bottom
-                = value(QStringLiteral("Y")) + value(QStringLiteral("HEIGHT")) + frame[3].toInt();
-            return left >= 0 && top >= 0 && right <= 1024 && bottom <= 768;
+            const int x = value("Absolute upper-left X");
+            const int y = value("Absolute upper-left Y");
+            return x - frame[0].toInt() >= 0 && y - frame[2].toInt() >= 0
+                && x + value("Width") + frame[1].toInt() <= 1024
+                && y + value("Height") + frame[3].toInt() <= 768;
         };
         QVERIFY2(QTest::qWaitFor(frameFits, 10000),
-            qPrintable(xdotool({ QStringLiteral("getwindowgeometry"), window })));
+            qPrintable(output(QStringLiteral("xwininfo"), { QStringLiteral("-id"), window })));
         screenshot(QStringLiteral("root"), QStringLiteral("main-150-1024x768.png"));
         QVERIFY(korvane.terminate());
     }

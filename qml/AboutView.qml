@@ -17,8 +17,10 @@ OverlayView {
     property color cardColor: Colors.scheme(Material.theme === Material.Dark).card
 
     objectName: "aboutView"
-    width: window.width < 800 ? window.width * 0.95 : 800
-    height: window.height < 500 ? window.height * 0.95 : 500
+    // Measured on what it is centred on (below the application bar), so
+    // that it never reaches past the window.
+    width: parent && parent.width < 800 ? parent.width * 0.95 : 800
+    height: parent && parent.height < 500 ? parent.height * 0.95 : 500
 
     onAboutToShow: {
         focusBefore = root.parent ? root.parent.Window.activeFocusItem : null
@@ -76,14 +78,18 @@ OverlayView {
             wrapMode: Text.WordWrap
         }
 
+        // At most a fifth of the box, so that a long notice (in French, at
+        // 150 %) shrinks to fit rather than pushing past the box.
         RowLayout {
             Layout.fillWidth: true
+            Layout.preferredHeight: Math.min(implicitHeight, root.availableHeight / 5)
 
             Label {
                 id: noticeLabel
 
                 objectName: "noticeLabel"
                 Layout.fillWidth: true
+                Layout.fillHeight: true
                 Layout.preferredWidth: 1
                 horizontalAlignment: Text.AlignLeft
                 verticalAlignment: Text.AlignVCenter
@@ -99,6 +105,7 @@ OverlayView {
 
                 objectName: "textLabel"
                 Layout.fillWidth: true
+                Layout.fillHeight: true
                 Layout.preferredWidth: 1
                 horizontalAlignment: Text.AlignRight
                 verticalAlignment: Text.AlignVCenter

@@ -21,6 +21,9 @@ StackPage {
     property var aboutBox: null
     // What the window says beside its content (WindowNotices), or null.
     property var notices: null
+    // Room the window covers at the bottom of the page (its Undo notice): the
+    // focused control is kept above it.
+    property real coveredBottom: 0
     // The window's theme, card surface and picture tint; by default those of
     // the style the page is shown in.
     property bool isDark: Material.theme === Material.Dark
@@ -111,11 +114,12 @@ StackPage {
             return
         var top = item.mapToItem(flickableContent, 0, 0).y
         var bottom = top + item.height
+        var shown = flick.height - root.coveredBottom
         if (top < flick.contentY)
             flick.contentY = Math.max(0, top - 10)
-        else if (bottom > flick.contentY + flick.height)
-            flick.contentY = Math.max(0, Math.min(bottom + 10 - flick.height,
-                                                  flick.contentHeight - flick.height))
+        else if (bottom > flick.contentY + shown)
+            flick.contentY = Math.max(0, Math.min(bottom + 10 - shown,
+                                                  flick.contentHeight + flick.bottomMargin - flick.height))
     }
 
     function toggleLink() {
@@ -191,6 +195,7 @@ StackPage {
     // Leaving the page, or the window going to the tray, cancels learning: a
     // press nobody sees being learned would be lost as a command.
     onVisibleChanged: if (!visible) root.cancelLearning()
+    onCoveredBottomChanged: root.ensureVisible(root.Window.activeFocusItem)
     Keys.onEscapePressed: {
         if (root.learningChannel >= 0) {
             root.cancelLearning()
@@ -232,6 +237,7 @@ StackPage {
             flickableDirection: Flickable.VerticalFlick
             contentWidth: width
             contentHeight: flickableContent.implicitHeight
+            bottomMargin: root.coveredBottom
 
             ScrollIndicator.vertical: ScrollIndicator {
             }
@@ -355,10 +361,15 @@ StackPage {
                                 function showConfiguredPort() {
                                     var port = root.controller ? root.controller.port : ""
                                     var index = find(port)
-                                    if (index >= 0)
+                                    if (port === "") {
+                                        // Empty, rather than a listed port that looks chosen.
+                                        currentIndex = -1
+                                        editText = ""
+                                    } else if (index >= 0) {
                                         currentIndex = index
-                                    else if (port !== "")
+                                    } else {
                                         editText = port
+                                    }
                                 }
 
                                 objectName: "comCombobox"

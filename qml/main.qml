@@ -177,6 +177,7 @@ Gui.PageStackWindow {
         navigationPane: navDrawer
         aboutBox: aboutView
         notices: windowNotices
+        coveredBottom: undoNotice.shown ? undoNotice.height + undoNotice.anchors.bottomMargin : 0
         isDark: window.isDark
         cardColor: window.backgroundColor
         iconColor: window.iconColor
@@ -212,8 +213,9 @@ Gui.PageStackWindow {
         // this turn of the loop.
         keepOnScreen();
         Qt.callLater(keepOnScreen);
-        // The very first start shows the window: there is a switch to set up.
-        if (systrayEnabled && !window.firstStartNow)
+        // The very first start shows the window: there is a switch to set
+        // up. So do settings that could not be read: the user must know.
+        if (systrayEnabled && !window.firstStartNow && windowNotices.settingsText === "")
             setWindowVisible(false);
         initialTimer.restart();
     }

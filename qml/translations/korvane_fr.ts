@@ -1125,12 +1125,12 @@
     <message>
         <location line="+1"/>
         <source>Left button release sends nothing</source>
-        <translation>Le relâchement du bouton gauche n&apos;envoie rien</translation>
+        <translation>Le bouton gauche relâché n&apos;envoie rien</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Right button release sends nothing</source>
-        <translation>Le relâchement du bouton droit n&apos;envoie rien</translation>
+        <translation>Le bouton droit relâché n&apos;envoie rien</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1145,12 +1145,12 @@
     <message>
         <location line="+1"/>
         <source>Left button release sends “%1”</source>
-        <translation>Le relâchement du bouton gauche envoie « %1 »</translation>
+        <translation>Le bouton gauche relâché envoie « %1 »</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Right button release sends “%1”</source>
-        <translation>Le relâchement du bouton droit envoie « %1 »</translation>
+        <translation>Le bouton droit relâché envoie « %1 »</translation>
     </message>
     <message>
         <location line="+7"/>

@@ -275,6 +275,8 @@ private slots:
                 + QStringLiteral(", so KORVane runs on its defaults. The old text was kept in ")
                 + homeFile(QStringLiteral("korvane.json.bak"))),
             qPrintable(korvane.log()));
+        // Shown rather than left in the tray, so the user reads it.
+        QVERIFY(!waitForVisibleWindow(QStringLiteral("^KORVane$")).isEmpty());
         QVERIFY(korvane.terminate());
         QCOMPARE(korvane.exitCode(), 0);
 

@@ -187,12 +187,20 @@ Item {
             compare(window.calls.length, 0)
         }
 
-        function test_port_box_unknown_port_keeps_the_name() {
-            configurationSwitch.serialName = "/dev/pts/4"
+        function test_port_box_unknown_port_keeps_the_name_data() {
+            return [
+                { tag: "typed device", port: "/dev/pts/4" },
+                // Not the first listed port: that would look chosen.
+                { tag: "no port chosen", port: "" }
+            ]
+        }
+
+        function test_port_box_unknown_port_keeps_the_name(data) {
+            configurationSwitch.serialName = data.port
             var page = make()
             var box = child(page, "comCombobox")
-            compare(box.editText, "/dev/pts/4")
-            compare(configurationSwitch.serialName, "/dev/pts/4")
+            compare(box.editText, data.port)
+            compare(configurationSwitch.serialName, data.port)
         }
 
         // The port in use is shown again once a new language has re-evaluated

@@ -286,7 +286,10 @@ QString ChannelInjector::keyText(qulonglong key, int modifier)
         return QString();
     const QKeySequence sequence(static_cast<int>(code | modifiers));
     const QString text = sequence.toString(QKeySequence::PortableText);
-    if (QKeySequence::fromString(text, QKeySequence::PortableText).isEmpty())
+    // A lone modifier prints as a character that reads back as nothing.
+    if (QKeySequence::fromString(text, QKeySequence::PortableText)
+            .toString(QKeySequence::PortableText)
+            .isEmpty())
         return QString();
     // Shown to the user in their language ("Espace"); what is stored is the code.
     return sequence.toString(QKeySequence::NativeText);

@@ -256,6 +256,7 @@ void TestApplicationInterface::keyString_data()
     QTest::newRow("Ctrl+Alt+Del") << qulonglong(Qt::Key_Delete)
                                   << int(Qt::ControlModifier | Qt::AltModifier) << "Ctrl+Alt+Del";
     QTest::newRow("Space") << qulonglong(Qt::Key_Space) << 0 << "Space";
+    QTest::newRow("a lone modifier") << qulonglong(Qt::Key_Shift) << 0 << QString();
     // Only the low 32 bits of the key count.
     QTest::newRow("high bits dropped") << (qulonglong(1) << 40 | Qt::Key_B) << 0 << "B";
     // Any number may stand in the file: nothing overflows, nothing is made up.

@@ -41,26 +41,27 @@ private slots:
     void twoHoldersOnOnePosition();
     void missingDeviceIsReported_data();
     void missingDeviceIsReported();
+    void layoutSwitchWhileHeld_data();
+    void layoutSwitchWhileHeld();
 
 private:
-    std::shared_ptr<const XkbKeyMap> keys(const QString& layout);
+    std::shared_ptr<KeyMapSet> keys(const QString& layouts);
     QStringList readEvents(int fd);
     static void follow(QSet<int>& down, const QStringList& events);
-
-    QMap<QString, std::shared_ptr<const XkbKeyMap>> m_keys;
 };
 
-std::shared_ptr<const XkbKeyMap> TestInputInjectorUinput::keys(const QString& layout)
+// "fr(oss)", or a session's list "ru,us" with the first one active.
+std::shared_ptr<KeyMapSet> TestInputInjectorUinput::keys(const QString& layouts)
 {
-    if (!m_keys.contains(layout)) {
-        KeyboardLayout names;
-        names.layout = layout.section(QLatin1Char('('), 0, 0).toStdString();
-        names.variant = layout.section(QLatin1Char('('), 1)
-                            .chopped(layout.contains('(') ? 1 : 0)
-                            .toStdString();
-        m_keys[layout] = std::make_shared<const XkbKeyMap>(names);
+    QStringList names, variants;
+    for (const QString& layout : layouts.split(QLatin1Char(','))) {
+        names << layout.section(QLatin1Char('('), 0, 0);
+        variants << layout.section(QLatin1Char('('), 1).remove(QLatin1Char(')'));
     }
-    return m_keys[layout];
+    KeyboardLayout list;
+    list.layout = names.join(QLatin1Char(',')).toStdString();
+    list.variant = variants.join(QLatin1Char(',')).toStdString();
+    return std::make_shared<KeyMapSet>(SessionLayouts::fromNames(list, "the test"));
 }
 
 QStringList TestInputInjectorUinput::readEvents(int fd)
@@ -179,6 +180,16 @@ void TestInputInjectorUinput::events_data()
         << "de" << tap(0xC0) << QStringList {}
         << "virtual key 0xC0 (\"grave\") not sent: the keyboard layout \"de\" "
            "has no key for it";
+    // Desktops match a non-Latin layout's shortcuts on the US positions.
+    const QStringList controlC = { key(KEY_LEFTCTRL, 1), syn, key(KEY_C, 1), syn,
+        key(KEY_LEFTCTRL, 0), syn, key(KEY_C, 0), syn };
+    for (const char* layouts : { "ru", "ru,us", "ru,de" })
+        QTest::addRow("%s: Ctrl+C on the C position", layouts)
+            << layouts
+            << Records { k(0xA2, 0x45, 1), k('C', 0x45, 1), k(0xA2, 0x45, 3), k('C', 0x45, 3) }
+            << controlC << "";
+    QTest::newRow("ru,de: Y where German has it")
+        << "ru,de" << tap('Y') << QStringList { key(KEY_Z, 1), syn, key(KEY_Z, 0), syn } << "";
     QTest::newRow("keypad digit needs Num Lock")
         << "us" << tap(0x61) << QStringList {} << "has no key for it";
     QTest::newRow("no such virtual key")
@@ -295,6 +306,48 @@ void TestInputInjectorUinput::missingDeviceIsReported()
     QVERIFY(!UinputInputInjector::create(keys("us"), &number, &reason, file.constData()));
     QCOMPARE(number, errorNumber);
     QVERIFY2(QString::fromStdString(reason).startsWith(path + ": "), reason.c_str());
+}
+
+// The user switches layouts while a channel holds a key: it comes up where it
+// went down, and the next press follows the new layout.
+void TestInputInjectorUinput::layoutSwitchWhileHeld_data()
+{
+    QTest::addColumn<QString>("layouts"); // the first active, then the second
+    QTest::addColumn<int>("virtualKey");
+    QTest::addColumn<QStringList>("expected"); // press, switch, release, press, release
+
+    QTest::newRow("us to fr: A") << "us,fr" << int('A')
+                                 << QStringList { key(KEY_A, 1), syn, key(KEY_A, 0), syn,
+                                        key(KEY_Q, 1), syn, key(KEY_Q, 0), syn };
+    QTest::newRow("fr to us: 1 with Shift")
+        << "fr,us" << int('1')
+        << QStringList { key(KEY_LEFTSHIFT, 1), syn, key(KEY_1, 1), syn, key(KEY_1, 0), syn,
+               key(KEY_LEFTSHIFT, 0), syn, key(KEY_1, 1), syn, key(KEY_1, 0), syn };
+    QTest::newRow("ru to de: Y borrowed, then German")
+        << "ru,de" << int('Y')
+        << QStringList { key(KEY_Z, 1), syn, key(KEY_Z, 0), syn, key(KEY_Z, 1), syn, key(KEY_Z, 0),
+               syn };
+}
+
+void TestInputInjectorUinput::layoutSwitchWhileHeld()
+{
+    QFETCH(QString, layouts);
+    QFETCH(int, virtualKey);
+    QFETCH(QStringList, expected);
+    int ends[2];
+    QCOMPARE(pipe2(ends, O_CLOEXEC | O_NONBLOCK), 0);
+    const std::shared_ptr<KeyMapSet> set = keys(layouts);
+    {
+        UinputInputInjector injector(ends[1], set);
+        QVERIFY(InputRecord::key(virtualKey, 0, 1).sendTo(injector));
+        SessionLayouts switched = set->layouts();
+        switched.active = 1;
+        set->setLayouts(switched);
+        for (int flags : { 3, 1, 3 })
+            QVERIFY(InputRecord::key(virtualKey, 0, flags).sendTo(injector));
+    }
+    QCOMPARE(readEvents(ends[0]), expected);
+    close(ends[0]);
 }
 
 QTEST_GUILESS_MAIN(TestInputInjectorUinput)

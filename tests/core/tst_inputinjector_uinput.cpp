@@ -41,8 +41,6 @@ private slots:
     void twoHoldersOnOnePosition();
     void missingDeviceIsReported_data();
     void missingDeviceIsReported();
-    void layoutSwitchWhileHeld_data();
-    void layoutSwitchWhileHeld();
 
 private:
     std::shared_ptr<KeyMapSet> keys(const QString& layouts);
@@ -53,15 +51,10 @@ private:
 // "fr(oss)", or a session's list "ru,us" with the first one active.
 std::shared_ptr<KeyMapSet> TestInputInjectorUinput::keys(const QString& layouts)
 {
-    QStringList names, variants;
-    for (const QString& layout : layouts.split(QLatin1Char(','))) {
-        names << layout.section(QLatin1Char('('), 0, 0);
-        variants << layout.section(QLatin1Char('('), 1).remove(QLatin1Char(')'));
-    }
-    KeyboardLayout list;
-    list.layout = names.join(QLatin1Char(',')).toStdString();
-    list.variant = variants.join(QLatin1Char(',')).toStdString();
-    return std::make_shared<KeyMapSet>(SessionLayouts::fromNames(list, "the test"));
+    KeyboardLayout names;
+    names.layout = layouts.section(QLatin1Char('('), 0, 0).toStdString();
+    names.variant = layouts.section(QLatin1Char('('), 1).remove(QLatin1Char(')')).toStdString();
+    return std::make_shared<KeyMapSet>(SessionLayouts::fromNames(names, "the test"));
 }
 
 QStringList TestInputInjectorUinput::readEvents(int fd)
@@ -306,48 +299,6 @@ void TestInputInjectorUinput::missingDeviceIsReported()
     QVERIFY(!UinputInputInjector::create(keys("us"), &number, &reason, file.constData()));
     QCOMPARE(number, errorNumber);
     QVERIFY2(QString::fromStdString(reason).startsWith(path + ": "), reason.c_str());
-}
-
-// The user switches layouts while a channel holds a key: it comes up where it
-// went down, and the next press follows the new layout.
-void TestInputInjectorUinput::layoutSwitchWhileHeld_data()
-{
-    QTest::addColumn<QString>("layouts"); // the first active, then the second
-    QTest::addColumn<int>("virtualKey");
-    QTest::addColumn<QStringList>("expected"); // press, switch, release, press, release
-
-    QTest::newRow("us to fr: A") << "us,fr" << int('A')
-                                 << QStringList { key(KEY_A, 1), syn, key(KEY_A, 0), syn,
-                                        key(KEY_Q, 1), syn, key(KEY_Q, 0), syn };
-    QTest::newRow("fr to us: 1 with Shift")
-        << "fr,us" << int('1')
-        << QStringList { key(KEY_LEFTSHIFT, 1), syn, key(KEY_1, 1), syn, key(KEY_1, 0), syn,
-               key(KEY_LEFTSHIFT, 0), syn, key(KEY_1, 1), syn, key(KEY_1, 0), syn };
-    QTest::newRow("ru to de: Y borrowed, then German")
-        << "ru,de" << int('Y')
-        << QStringList { key(KEY_Z, 1), syn, key(KEY_Z, 0), syn, key(KEY_Z, 1), syn, key(KEY_Z, 0),
-               syn };
-}
-
-void TestInputInjectorUinput::layoutSwitchWhileHeld()
-{
-    QFETCH(QString, layouts);
-    QFETCH(int, virtualKey);
-    QFETCH(QStringList, expected);
-    int ends[2];
-    QCOMPARE(pipe2(ends, O_CLOEXEC | O_NONBLOCK), 0);
-    const std::shared_ptr<KeyMapSet> set = keys(layouts);
-    {
-        UinputInputInjector injector(ends[1], set);
-        QVERIFY(InputRecord::key(virtualKey, 0, 1).sendTo(injector));
-        SessionLayouts switched = set->layouts();
-        switched.active = 1;
-        set->setLayouts(switched);
-        for (int flags : { 3, 1, 3 })
-            QVERIFY(InputRecord::key(virtualKey, 0, flags).sendTo(injector));
-    }
-    QCOMPARE(readEvents(ends[0]), expected);
-    close(ends[0]);
 }
 
 QTEST_GUILESS_MAIN(TestInputInjectorUinput)

@@ -1,15 +1,13 @@
 // XTest with two layouts on the X keyboard (us, fr): a key goes where the
-// active group has it, and one held across a switch comes up where it went
-// down.
+// active group has it (keycodeInActiveGroup), and one held across a switch
+// comes up where it went down.
 #include "core/platform/inputinjector.h"
-#include "core/platform/x11/keycodeinactivegroup.h"
 
 #include <QtTest>
 
 // After Qt: Xlib's macros (Bool, Status) break Qt's headers.
 #include <X11/XKBlib.h>
 #include <linux/input-event-codes.h>
-#include <xkbcommon/xkbcommon-keysyms.h>
 
 using namespace korvane::core;
 
@@ -24,8 +22,6 @@ class TestKeycodeInActiveGroup : public QObject {
 private slots:
     void initTestCase();
     void cleanupTestCase();
-    void keycodes_data();
-    void keycodes();
     void heldAcrossSwitch();
 
 private:
@@ -61,30 +57,6 @@ bool TestKeycodeInActiveGroup::isDown(int code)
     XQueryKeymap(m_display, keys);
     const int keycode = code + cstEvdevOffset;
     return keys[keycode / 8] & (1 << (keycode % 8));
-}
-
-void TestKeycodeInActiveGroup::keycodes_data()
-{
-    QTest::addColumn<int>("group");
-    QTest::addColumn<uint>("keysym");
-    QTest::addColumn<int>("code"); // the kernel's key code; 0: none in that group
-
-    QTest::newRow("us a") << 0 << uint(XKB_KEY_a) << KEY_A;
-    QTest::newRow("us eacute: none") << 0 << uint(XKB_KEY_eacute) << 0;
-    QTest::newRow("fr a") << 1 << uint(XKB_KEY_a) << KEY_Q;
-    QTest::newRow("fr q") << 1 << uint(XKB_KEY_q) << KEY_A;
-    QTest::newRow("fr eacute") << 1 << uint(XKB_KEY_eacute) << KEY_2;
-    QTest::newRow("fr bracketleft with AltGr") << 1 << uint(XKB_KEY_bracketleft) << KEY_5;
-}
-
-void TestKeycodeInActiveGroup::keycodes()
-{
-    QFETCH(int, group);
-    QFETCH(uint, keysym);
-    QFETCH(int, code);
-    lockGroup(group);
-    const int keycode = keycodeInActiveGroup(m_display, keysym);
-    QCOMPARE(keycode ? keycode - cstEvdevOffset : 0, code);
 }
 
 void TestKeycodeInActiveGroup::heldAcrossSwitch()

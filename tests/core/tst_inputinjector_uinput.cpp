@@ -176,7 +176,7 @@ void TestInputInjectorUinput::events_data()
     // Desktops match a non-Latin layout's shortcuts on the US positions.
     const QStringList controlC = { key(KEY_LEFTCTRL, 1), syn, key(KEY_C, 1), syn,
         key(KEY_LEFTCTRL, 0), syn, key(KEY_C, 0), syn };
-    for (const char* layouts : { "ru", "ru,us", "ru,de" })
+    for (const char* layouts : { "ru", "ru,us", "gr", "gr,us", "il", "il,us", "ru,de" })
         QTest::addRow("%s: Ctrl+C on the C position", layouts)
             << layouts
             << Records { k(0xA2, 0x45, 1), k('C', 0x45, 1), k(0xA2, 0x45, 3), k('C', 0x45, 3) }

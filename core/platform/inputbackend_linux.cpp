@@ -1,8 +1,7 @@
 #include "core/platform/inputbackend.h"
 
 #include "common/translator.h"
-#include "core/platform/linux/keyboardlayout.h"
-#include "core/platform/linux/xkbkeymap.h"
+#include "core/platform/linux/keyboardlayoutfollower.h"
 #include "core/platform/uinput/inputinjector_uinput.h"
 #include "core/platform/x11/xdisplay.h"
 
@@ -104,16 +103,17 @@ InputBackend::Selection InputBackend::open(
         return selection;
     }
 
-    const KeyboardLayout layout = KeyboardLayout::resolve(keyboardFile, localeServiceLayout);
-    auto keys = std::make_shared<const XkbKeyMap>(layout);
-    const QString keysNote = keys->error().empty()
-        ? QStringLiteral("keyboard layout %1 from %2")
-              .arg(QString::fromStdString(layout.describe()), QString::fromStdString(layout.source))
-        : QString::fromStdString(keys->error());
+    auto follower = std::make_unique<KeyboardLayoutFollower>(
+        session.desktop, QString::fromLocal8Bit(keyboardFile), localeServiceLayout);
+    const QString keysNote
+        = QStringLiteral("keyboard layouts %1")
+              .arg(QString::fromStdString(follower->keys()->layouts().describe()));
     int errorNumber = 0;
     std::string reason;
-    if (auto device = UinputInputInjector::create(keys, &errorNumber, &reason, uinputPath)) {
+    if (auto device
+        = UinputInputInjector::create(follower->keys(), &errorNumber, &reason, uinputPath)) {
         selection.injector = std::move(device);
+        selection.layoutFollower = std::move(follower);
         selection.kind = Uinput;
         selection.log = QStringLiteral("Input back end: uinput (%1), %2").arg(why, keysNote);
         return selection;

@@ -1,6 +1,7 @@
 #include "core/platform/inputinjector.h"
 #include "core/platform/linux/x11keysyms.h"
 #include "core/platform/presscounter.h"
+#include "core/platform/x11/keycodeinactivegroup.h"
 
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
@@ -229,6 +230,8 @@ private:
     // after the event could change what they see) and undone on exit.
     KeyCode keycodeFor(KeySym keysym)
     {
+        if (KeyCode keycode = keycodeInActiveGroup(m_display, keysym))
+            return keycode;
         if (KeyCode keycode = XKeysymToKeycode(m_display, keysym))
             return keycode;
         for (const Binding& binding : m_bindings) {

@@ -3,7 +3,6 @@
 #include "core/platform/linux/x11keysyms.h"
 #include "core/platform/presscounter.h"
 #include "core/platform/x11/xtestguard.h"
-#include "core/platform/x11/xtestguardmessage.h"
 
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
@@ -207,13 +206,13 @@ private:
     // guard knows what is down.
     void key(unsigned int keycode, bool down)
     {
-        m_guard.note(down ? xtestguard::KeyDown : xtestguard::KeyUp, keycode);
+        down ? m_guard.pressed(false, keycode) : m_guard.released(false, keycode);
         XTestFakeKeyEvent(m_display, keycode, down ? True : False, CurrentTime);
     }
 
     void buttonEvent(unsigned int number, bool down)
     {
-        m_guard.note(down ? xtestguard::ButtonDown : xtestguard::ButtonUp, number);
+        down ? m_guard.pressed(true, number) : m_guard.released(true, number);
         XTestFakeButtonEvent(m_display, number, down ? True : False, CurrentTime);
     }
 
@@ -242,9 +241,8 @@ private:
 
     bool finish(ErrorScope&, const char* what)
     {
-        m_guard.sendPresses();
         XSync(m_display, False);
-        m_guard.sendReleases();
+        m_guard.settle();
         if (g_errorSeen) {
             char text[128] = {};
             XGetErrorText(m_display, g_error.error_code, text, sizeof text);

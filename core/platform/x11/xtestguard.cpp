@@ -1,15 +1,16 @@
 #include "core/platform/x11/xtestguard.h"
 
-#include "core/platform/x11/xtestguardmessage.h"
-
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/mman.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <iterator>
 
 extern char** environ;
 
@@ -18,26 +19,34 @@ namespace korvane::core {
 XTestGuard::~XTestGuard()
 {
     if (m_socket >= 0) {
-        m_releases += xtestguard::Goodbye;
-        m_releases += '\0';
-        sendPresses();
-        sendReleases();
-        if (m_socket >= 0)
-            ::close(m_socket);
+        // Never blocks, and a guard that is gone raises no SIGPIPE here.
+        ::send(m_socket, &xtestguard::Goodbye, 1, MSG_DONTWAIT | MSG_NOSIGNAL);
+        ::close(m_socket);
     }
     if (m_pid > 0) {
         while (::waitpid(m_pid, nullptr, 0) < 0 && errno == EINTR) { }
     }
+    if (m_state)
+        ::munmap(m_state, sizeof(xtestguard::HeldState));
 }
 
 bool XTestGuard::start(const std::string& program, std::string* error)
 {
-    // A packet socket: a message arrives whole or not at all, and Korvane's
-    // end is closed on exec, so only the guard and Korvane ever hold it and
-    // Korvane's death closes it.
-    int ends[2];
-    if (::socketpair(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0, ends) != 0) {
+    // Korvane's ends are closed on exec, so only Korvane and the guard ever
+    // hold the socket, and Korvane's death closes it.
+    const int page = ::memfd_create("korvane-xtest-guard", MFD_CLOEXEC);
+    int ends[2] = { -1, -1 };
+    void* state = MAP_FAILED;
+    if (page < 0 || ::ftruncate(page, sizeof(xtestguard::HeldState)) != 0
+        || (state = ::mmap(nullptr, sizeof(xtestguard::HeldState), PROT_READ | PROT_WRITE,
+                MAP_SHARED, page, 0))
+            == MAP_FAILED
+        || ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) != 0) {
         *error = std::strerror(errno);
+        if (state != MAP_FAILED)
+            ::munmap(state, sizeof(xtestguard::HeldState));
+        if (page >= 0)
+            ::close(page);
         return false;
     }
     // Standard input is the socket, standard error Korvane's log; nothing
@@ -48,7 +57,8 @@ bool XTestGuard::start(const std::string& program, std::string* error)
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, ends[1], STDIN_FILENO);
     posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addclosefrom_np(&actions, STDERR_FILENO + 1);
+    posix_spawn_file_actions_adddup2(&actions, page, xtestguard::StateFd);
+    posix_spawn_file_actions_addclosefrom_np(&actions, xtestguard::StateFd + 1);
     posix_spawnattr_t attributes;
     posix_spawnattr_init(&attributes);
     posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);
@@ -60,41 +70,48 @@ bool XTestGuard::start(const std::string& program, std::string* error)
     posix_spawnattr_destroy(&attributes);
     posix_spawn_file_actions_destroy(&actions);
     ::close(ends[1]);
+    ::close(page);
     if (result != 0) {
         ::close(ends[0]);
+        ::munmap(state, sizeof(xtestguard::HeldState));
         m_pid = -1;
         *error = std::strerror(result);
         return false;
     }
     m_socket = ends[0];
+    m_state = static_cast<xtestguard::HeldState*>(state);
     return true;
 }
 
-void XTestGuard::note(char message, unsigned int code)
+std::atomic<std::uint32_t>* XTestGuard::entry(bool button, unsigned int code) const
 {
-    if (m_socket < 0)
-        return;
-    const bool press = message == xtestguard::KeyDown || message == xtestguard::ButtonDown;
-    std::string& queue = press ? m_presses : m_releases;
-    queue += message;
-    queue += static_cast<char>(code);
+    if (!m_state)
+        return nullptr;
+    if (button)
+        return code < std::size(m_state->buttons) ? &m_state->buttons[code] : nullptr;
+    return code < std::size(m_state->keys) ? &m_state->keys[code] : nullptr;
 }
 
-void XTestGuard::send(std::string& messages)
+void XTestGuard::pressed(bool button, unsigned int code)
 {
-    if (messages.empty() || m_socket < 0)
+    auto* down = entry(button, code);
+    if (!down)
         return;
-    ssize_t sent;
-    do
-        sent = ::send(m_socket, messages.data(), messages.size(), MSG_DONTWAIT | MSG_NOSIGNAL);
-    while (sent < 0 && errno == EINTR);
-    messages.clear();
-    // A full socket (EAGAIN) drops these messages rather than stall the
-    // caller; a guard that is gone is not told anything more.
-    if (sent < 0 && errno != EAGAIN && errno != EWOULDBLOCK) {
-        ::close(m_socket);
-        m_socket = -1;
-    }
+    m_releases.erase(std::remove(m_releases.begin(), m_releases.end(), down), m_releases.end());
+    down->store(++m_presses, std::memory_order_release);
+}
+
+void XTestGuard::released(bool button, unsigned int code)
+{
+    if (auto* down = entry(button, code))
+        m_releases.push_back(down);
+}
+
+void XTestGuard::settle()
+{
+    for (auto* down : m_releases)
+        down->store(0, std::memory_order_release);
+    m_releases.clear();
 }
 
 } // namespace korvane::core

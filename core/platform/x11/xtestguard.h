@@ -1,8 +1,11 @@
 #pragma once
 
+#include "core/platform/x11/xtestguardstate.h"
+
 #include <sys/types.h>
 
 #include <string>
+#include <vector>
 
 namespace korvane::core {
 
@@ -10,11 +13,11 @@ namespace korvane::core {
 // pressed down after the client that sent it is gone, so a crash or a
 // kill -9 while a button is latched would leave the user's mouse dragging
 // everything it touches. The guard, a small process of its own with its own
-// X connection, hears of every press and release over a socket and lets go
-// of what is still down when the socket closes without a goodbye.
+// X connection, shares a page with Korvane that says what is down, and lets
+// go of that when Korvane goes without a goodbye.
 //
-// Telling it costs one non-blocking send of a few bytes; a guard that is
-// gone or not keeping up is never waited for.
+// A press costs a store into that page: no system call, and the guard is
+// not woken until Korvane ends.
 class XTestGuard {
 public:
     XTestGuard() = default;
@@ -29,20 +32,22 @@ public:
     // from the thread that lives as long as the program.
     bool start(const std::string& program, std::string* error);
 
-    // Messages are kept until sent: presses before the X server can act on
-    // them, releases once it has, so that whenever Korvane dies the guard
-    // knows at least everything that is down.
-    void note(char message, unsigned int code);
-    void sendPresses() { send(m_presses); }
-    void sendReleases() { send(m_releases); }
+    // A press is recorded at once, before the X server can act on it; a
+    // release once the X server has it (settle() after the requests are
+    // flushed). So whenever Korvane dies, the guard knows at least
+    // everything that is down.
+    void pressed(bool button, unsigned int code);
+    void released(bool button, unsigned int code);
+    void settle();
 
 private:
-    void send(std::string& messages);
+    std::atomic<std::uint32_t>* entry(bool button, unsigned int code) const;
 
+    xtestguard::HeldState* m_state = nullptr;
     int m_socket = -1;
     pid_t m_pid = -1;
-    std::string m_presses;
-    std::string m_releases;
+    std::uint32_t m_presses = 0;
+    std::vector<std::atomic<std::uint32_t>*> m_releases;
 };
 
 } // namespace korvane::core

@@ -1,12 +1,13 @@
 // korvane-xtest-guard: lets go of the keys and buttons Korvane holds through
-// XTest when Korvane ends without doing so itself (a crash, kill -9). The X
-// server keeps XTest input down after its client is gone. Korvane starts this
-// program with a socket as its standard input and its own process id as the
-// argument, and tells it each press and release (xtestguardmessage.h). It
-// waits in ppoll, so it costs nothing between presses, and it ends with
-// Korvane in every case: a goodbye, the socket's end, Korvane's death
-// (SIGTERM through PR_SET_PDEATHSIG) or the X server's.
-#include "core/platform/x11/xtestguardmessage.h"
+// XTest when Korvane ends without doing so itself (a crash, kill -9); the X
+// server keeps XTest input down after its client is gone. Korvane starts it
+// with a socket as standard input, the page that says what is down
+// (xtestguardstate.h) as descriptor 3, and its own process id as argument.
+// It waits in ppoll and is not woken by presses, so it costs nothing while
+// Korvane runs, and it ends with Korvane in every case: a goodbye, the
+// socket's end, Korvane's death (SIGTERM through PR_SET_PDEATHSIG) or the X
+// server's.
+#include "core/platform/x11/xtestguardstate.h"
 
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
@@ -14,6 +15,7 @@
 
 #include <poll.h>
 #include <signal.h>
+#include <sys/mman.h>
 #include <sys/prctl.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -22,21 +24,14 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
 
-namespace message = korvane::core::xtestguard;
-
-struct Down {
-    bool button;
-    unsigned int code;
-    bool operator==(const Down& other) const
-    {
-        return button == other.button && code == other.code;
-    }
-};
+using korvane::core::xtestguard::HeldState;
 
 volatile sig_atomic_t g_stop = 0;
 // Korvane's death reaches us as a SIGTERM from Korvane (PR_SET_PDEATHSIG),
@@ -55,42 +50,34 @@ extern "C" int connectionLost(Display*)
     _exit(0);
 }
 
-// What is down, in pressing order; false on a goodbye.
-bool apply(std::vector<Down>& down, const unsigned char* bytes, ssize_t size)
-{
-    for (ssize_t i = 0; i + message::MessageSize <= size; i += message::MessageSize) {
-        const char kind = static_cast<char>(bytes[i]);
-        const Down input { kind == message::ButtonDown || kind == message::ButtonUp, bytes[i + 1] };
-        if (kind == message::KeyDown || kind == message::ButtonDown) {
-            down.push_back(input);
-        } else if (kind == message::KeyUp || kind == message::ButtonUp) {
-            const auto held = std::find(down.rbegin(), down.rend(), input);
-            if (held != down.rend())
-                down.erase(std::next(held).base());
-        } else if (kind == message::Goodbye) {
-            return false;
-        }
-    }
-    return true;
-}
-
 // Last pressed first, as Korvane itself lets go.
-void letGo(Display* display, const std::vector<Down>& down, const char* why)
+void letGo(Display* display, const HeldState& state, const char* why)
 {
+    std::vector<std::tuple<std::uint32_t, bool, unsigned int>> down; // when, button, code
+    for (unsigned int code = 0; code < std::size(state.keys); ++code) {
+        if (const std::uint32_t when = state.keys[code].load(std::memory_order_acquire))
+            down.emplace_back(when, false, code);
+    }
+    for (unsigned int code = 0; code < std::size(state.buttons); ++code) {
+        if (const std::uint32_t when = state.buttons[code].load(std::memory_order_acquire))
+            down.emplace_back(when, true, code);
+    }
     if (down.empty())
         return;
+    std::sort(down.rbegin(), down.rend());
     std::string names;
-    for (auto input = down.rbegin(); input != down.rend(); ++input) {
-        if (input->button) {
-            XTestFakeButtonEvent(display, input->code, False, CurrentTime);
-            names += "button " + std::to_string(input->code);
+    for (const auto& [when, button, code] : down) {
+        if (!names.empty())
+            names += ", ";
+        if (button) {
+            XTestFakeButtonEvent(display, code, False, CurrentTime);
+            names += "button " + std::to_string(code);
         } else {
-            XTestFakeKeyEvent(display, input->code, False, CurrentTime);
-            const char* name = XKeysymToString(
-                XkbKeycodeToKeysym(display, static_cast<KeyCode>(input->code), 0, 0));
-            names += name ? name : "keycode " + std::to_string(input->code);
+            XTestFakeKeyEvent(display, code, False, CurrentTime);
+            const char* name
+                = XKeysymToString(XkbKeycodeToKeysym(display, static_cast<KeyCode>(code), 0, 0));
+            names += name ? name : "keycode " + std::to_string(code);
         }
-        names += input + 1 == down.rend() ? "" : ", ";
     }
     XSync(display, False);
     std::fprintf(stderr, "korvane-xtest-guard: %s; released %s\n", why, names.c_str());
@@ -100,7 +87,6 @@ void letGo(Display* display, const std::vector<Down>& down, const char* why)
 
 int main(int argc, char** argv)
 {
-    // SIGTERM is taken only while waiting, so it never cuts a message in two.
     sigset_t stop, waiting;
     sigemptyset(&stop);
     sigaddset(&stop, SIGTERM);
@@ -120,22 +106,36 @@ int main(int argc, char** argv)
         g_stoppedBy = korvane;
     }
 
-    Display* display = XOpenDisplay(nullptr);
+    void* page = mmap(
+        nullptr, sizeof(HeldState), PROT_READ, MAP_SHARED, korvane::core::xtestguard::StateFd, 0);
+    close(korvane::core::xtestguard::StateFd);
+    Display* display = page == MAP_FAILED ? nullptr : XOpenDisplay(nullptr);
     if (!display) {
         std::fprintf(stderr,
-            "korvane-xtest-guard: cannot open the X display; what Korvane holds when it is "
-            "killed stays held\n");
+            "korvane-xtest-guard: cannot %s; what Korvane holds when it is killed stays held\n",
+            page == MAP_FAILED ? "read what Korvane holds" : "open the X display");
         return 1;
     }
+    const HeldState& state = *static_cast<const HeldState*>(page);
     XSetIOErrorHandler(connectionLost);
     // Our releases must not wait behind another client's grab.
     XTestGrabControl(display, True);
     XSync(display, False);
 
-    std::vector<Down> down;
-    unsigned char buffer[4096];
+    const char* const ended = "Korvane ended without letting go";
     pollfd watched[2] = { { STDIN_FILENO, POLLIN, 0 }, { ConnectionNumber(display), POLLIN, 0 } };
-    while (!g_stop) {
+    char said = 0;
+    for (;;) {
+        if (g_stop) {
+            if (recv(STDIN_FILENO, &said, 1, MSG_DONTWAIT) == 1
+                && said == korvane::core::xtestguard::Goodbye)
+                return 0;
+            letGo(display, state,
+                g_stoppedBy == korvane ? ended : "stopped while Korvane held input");
+            return 0;
+        }
+        // SIGTERM is taken only while waiting, so it cannot slip in between
+        // the check above and the wait.
         watched[0].revents = watched[1].revents = 0;
         if (ppoll(watched, 2, nullptr, &waiting) < 0)
             continue;
@@ -148,24 +148,12 @@ int main(int argc, char** argv)
         }
         if (!watched[0].revents)
             continue;
-        const ssize_t size = read(STDIN_FILENO, buffer, sizeof buffer);
-        if (size < 0 && errno == EINTR)
-            continue;
-        if (size <= 0) {
-            letGo(display, down, "Korvane ended without letting go");
+        const ssize_t size = read(STDIN_FILENO, &said, 1);
+        if (size == 1 && said == korvane::core::xtestguard::Goodbye)
+            return 0;
+        if (size == 0 || (size < 0 && errno != EINTR)) {
+            letGo(display, state, ended);
             return 0;
         }
-        if (!apply(down, buffer, size))
-            return 0;
     }
-    // Stopped: take what Korvane said before it went, then let go.
-    ssize_t size;
-    while ((size = recv(STDIN_FILENO, buffer, sizeof buffer, MSG_DONTWAIT)) > 0) {
-        if (!apply(down, buffer, size))
-            return 0;
-    }
-    letGo(display, down,
-        size == 0 || g_stoppedBy == korvane ? "Korvane ended without letting go"
-                                            : "stopped while Korvane held input");
-    return 0;
 }

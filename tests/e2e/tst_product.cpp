@@ -326,10 +326,11 @@ private slots:
             "right_channel":{"enabled":true,"mode":"KEYBOARD","click_type":"LEFT","key":65,
                 "modifier":33554432,"native":"0","latch":true})"));
         // The guard writes to Korvane's standard error after Korvane is gone;
-        // a copy in a file outlives the pipe this test reads.
+        // a copy in a file outlives the pipe this test reads (tee -p goes on
+        // writing it when that pipe is closed).
         const QString errors = QDir::tempPath() + QStringLiteral("/errors.log");
         ProgramRunner korvane(QStringLiteral("/bin/bash"));
-        korvane.start({ QStringLiteral("-c"), QStringLiteral(R"(exec "$0" 2> >(tee "$1" >&2))"),
+        korvane.start({ QStringLiteral("-c"), QStringLiteral(R"(exec "$0" 2> >(tee -p "$1" >&2))"),
             QStringLiteral(KORVANE_PROGRAM), errors });
         QVERIFY2(korvane.waitForLog(QStringLiteral("Start listening on serial port ") + port),
             qPrintable(korvane.log()));

@@ -1,0 +1,656 @@
+// The whole road of a switch press: from a line written into a pseudo-terminal
+// to the KeyPress that another X client receives, through the real program and,
+// side by side, through the shortest bridge that does the same job (read() on
+// the terminal, XTest, flush). Then what one press costs the program in CPU
+// with its window in the tray and shown, a plain press and one that changes
+// what the window says (a latch). Starts its own Xvfb and tray host and runs
+// the program in a private home folder. Prints tables; an executable, not a
+// test.
+//
+// bench_pressroad [presses] [--frames] [--no-cpu]
+//   --frames   runs the program with QSG_RENDER_TIMING=1 and counts the frames
+//              it draws in each row (the timing lines cost a little CPU)
+// The program inherits the environment, so QT_QUICK_BACKEND and the like
+// apply to it.
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <cstring>
+#include <cstdio>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include <poll.h>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+constexpr int cstPaceMs = 50; // each road gets 20 lines a second
+constexpr int cstWarmUp = 20;
+constexpr int cstTimeoutMs = 1000;
+
+double microseconds(Clock::duration d)
+{
+    return std::chrono::duration<double, std::micro>(d).count();
+}
+
+void sleepMs(int ms)
+{
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+// The switch device: the bench writes into the master, the reader opens the
+// slave (by name, or through the descriptor kept here).
+struct Terminal {
+    int master = -1;
+    int slave = -1;
+    QString name;
+    Terminal()
+    {
+        char path[128] = {};
+        if (::openpty(&master, &slave, path, nullptr, nullptr) != 0)
+            return;
+        name = QString::fromLocal8Bit(path);
+        termios raw {};
+        ::tcgetattr(slave, &raw);
+        ::cfmakeraw(&raw);
+        ::tcsetattr(slave, TCSANOW, &raw);
+    }
+    ~Terminal()
+    {
+        ::close(master);
+        ::close(slave);
+    }
+    void write(const char* line) const
+    {
+        const ssize_t size = ssize_t(std::strlen(line));
+        if (::write(master, line, size_t(size)) != size)
+            std::fprintf(stderr, "short write on %s\n", qPrintable(name));
+    }
+};
+
+// Another X client that holds the keyboard focus and notes when each KeyPress
+// reaches it, by key.
+class Probe {
+public:
+    struct Seen {
+        KeySym keysym;
+        Clock::time_point when;
+    };
+
+    bool start()
+    {
+        m_display = XOpenDisplay(nullptr);
+        if (!m_display)
+            return false;
+        const int screen = DefaultScreen(m_display);
+        m_window = XCreateSimpleWindow(m_display, RootWindow(m_display, screen), 0, 0,
+            unsigned(DisplayWidth(m_display, screen)), unsigned(DisplayHeight(m_display, screen)),
+            0, 0, 0);
+        XSelectInput(m_display, m_window, KeyPressMask | StructureNotifyMask);
+        XMapWindow(m_display, m_window);
+        XEvent event;
+        do
+            XNextEvent(m_display, &event);
+        while (event.type != MapNotify);
+        takeFocus();
+        m_thread = std::thread([this] { run(); });
+        return true;
+    }
+
+    ~Probe()
+    {
+        m_stop = true;
+        if (m_thread.joinable())
+            m_thread.join();
+        if (m_display)
+            XCloseDisplay(m_display);
+    }
+
+    // There is no window manager: a window the program shows may take the
+    // focus, so the probe takes it back.
+    void takeFocus()
+    {
+        std::lock_guard<std::mutex> lock(m_displayMutex);
+        XSetInputFocus(m_display, m_window, RevertToParent, CurrentTime);
+        XSync(m_display, False);
+    }
+
+    size_t count() const
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return m_seen.size();
+    }
+
+    // The first press of `keysym` at or after position `from`, waited for.
+    bool waitFor(KeySym keysym, size_t from, Clock::time_point& when, int timeoutMs)
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+        size_t i = from;
+        for (;;) {
+            for (; i < m_seen.size(); ++i) {
+                if (m_seen[i].keysym == keysym) {
+                    when = m_seen[i].when;
+                    return true;
+                }
+            }
+            if (m_arrived.wait_until(lock, deadline) == std::cv_status::timeout
+                && i == m_seen.size())
+                return false;
+        }
+    }
+
+private:
+    void run()
+    {
+        pollfd descriptor { ConnectionNumber(m_display), POLLIN, 0 };
+        while (!m_stop) {
+            for (;;) {
+                std::unique_lock<std::mutex> displayLock(m_displayMutex);
+                if (XPending(m_display) == 0)
+                    break;
+                XEvent event;
+                XNextEvent(m_display, &event);
+                const Clock::time_point when = Clock::now();
+                displayLock.unlock();
+                if (event.type == KeyPress) {
+                    const KeySym keysym = XLookupKeysym(&event.xkey, 0);
+                    std::lock_guard<std::mutex> lock(m_mutex);
+                    m_seen.push_back({ keysym, when });
+                    m_arrived.notify_all();
+                } else if (event.type == MappingNotify) {
+                    XRefreshKeyboardMapping(&event.xmapping);
+                }
+            }
+            ::poll(&descriptor, 1, 100);
+        }
+    }
+
+    Display* m_display = nullptr;
+    Window m_window = 0;
+    std::thread m_thread;
+    std::atomic<bool> m_stop { false };
+    std::mutex m_displayMutex;
+    mutable std::mutex m_mutex;
+    std::condition_variable m_arrived;
+    std::vector<Seen> m_seen;
+};
+
+// The shortest road: read() on the terminal, one XTest key per line, flushed.
+class Bridge {
+public:
+    explicit Bridge(KeySym keysym)
+        : m_keysym(keysym)
+    {
+    }
+    bool start()
+    {
+        m_display = XOpenDisplay(nullptr);
+        if (!m_display || m_terminal.master < 0)
+            return false;
+        m_keycode = XKeysymToKeycode(m_display, m_keysym);
+        m_thread = std::thread([this] { run(); });
+        return true;
+    }
+    ~Bridge()
+    {
+        m_stop = true;
+        if (m_thread.joinable())
+            m_thread.join();
+        if (m_display)
+            XCloseDisplay(m_display);
+    }
+    const Terminal& terminal() const { return m_terminal; }
+
+private:
+    void run()
+    {
+        pollfd descriptor { m_terminal.slave, POLLIN, 0 };
+        char buffer[256];
+        while (!m_stop) {
+            if (::poll(&descriptor, 1, 100) <= 0)
+                continue;
+            const ssize_t n = ::read(m_terminal.slave, buffer, sizeof buffer);
+            for (ssize_t i = 0; i < n; ++i) {
+                if (buffer[i] != '\n')
+                    continue;
+                XTestFakeKeyEvent(m_display, m_keycode, True, CurrentTime);
+                XFlush(m_display);
+                XTestFakeKeyEvent(m_display, m_keycode, False, CurrentTime);
+                XSync(m_display, False);
+            }
+        }
+    }
+
+    Terminal m_terminal;
+    KeySym m_keysym;
+    KeyCode m_keycode = 0;
+    Display* m_display = nullptr;
+    std::thread m_thread;
+    std::atomic<bool> m_stop { false };
+};
+
+// CPU time of every thread of a process so far, in nanoseconds.
+qint64 cpuNs(qint64 pid)
+{
+    qint64 total = 0;
+    const QDir tasks(QStringLiteral("/proc/%1/task").arg(pid));
+    const QStringList entries = tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString& task : entries) {
+        QFile file(tasks.filePath(task + QStringLiteral("/schedstat")));
+        if (file.open(QIODevice::ReadOnly))
+            total += file.readAll().split(' ').value(0).toLongLong();
+    }
+    return total;
+}
+
+double rssMb(qint64 pid)
+{
+    QFile file(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    }
+    return 0;
+}
+
+// The private world the program runs in: home and XDG folders, an X server
+// and a tray host.
+class World {
+public:
+    bool start()
+    {
+        if (!m_root.isValid())
+            return false;
+        for (const char* folder : { "home", "config", "runtime", "data", "cache", "tmp" })
+            QDir(m_root.path()).mkpath(QLatin1String(folder));
+        QFile::setPermissions(path("runtime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+        m_xvfb.start(QStringLiteral("Xvfb"),
+            { QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                QStringLiteral("0"), QStringLiteral("1280x800x24"), QStringLiteral("-nolisten"),
+                QStringLiteral("tcp") });
+        if (!m_xvfb.waitForReadyRead(10000))
+            return false;
+        m_display = QStringLiteral(":") + QString::fromLatin1(m_xvfb.readAll()).trimmed();
+        qputenv("DISPLAY", m_display.toLocal8Bit());
+
+        m_environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : { "WAYLAND_DISPLAY", "SESSION_MANAGER", "DBUS_SESSION_BUS_ADDRESS" })
+            m_environment.remove(QLatin1String(name));
+        m_environment.insert(QStringLiteral("HOME"), path("home"));
+        m_environment.insert(QStringLiteral("XDG_CONFIG_HOME"), path("config"));
+        m_environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), path("runtime"));
+        m_environment.insert(QStringLiteral("XDG_DATA_HOME"), path("data"));
+        m_environment.insert(QStringLiteral("XDG_CACHE_HOME"), path("cache"));
+        m_environment.insert(QStringLiteral("TMPDIR"), path("tmp"));
+        m_environment.insert(QStringLiteral("DISPLAY"), m_display);
+        m_environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+
+        m_tray.setProcessEnvironment(m_environment);
+        m_tray.start(QStringLiteral("trayer"),
+            { QStringLiteral("--edge"), QStringLiteral("bottom"), QStringLiteral("--align"),
+                QStringLiteral("right"), QStringLiteral("--widthtype"), QStringLiteral("pixel"),
+                QStringLiteral("--width"), QStringLiteral("200"), QStringLiteral("--height"),
+                QStringLiteral("32"), QStringLiteral("--transparent"), QStringLiteral("false") });
+        return m_tray.waitForStarted() && waitForTrayHost();
+    }
+
+    ~World()
+    {
+        m_tray.kill();
+        m_tray.waitForFinished();
+        m_xvfb.terminate();
+        m_xvfb.waitForFinished();
+    }
+
+    QString path(const char* folder) const { return m_root.filePath(QLatin1String(folder)); }
+    const QProcessEnvironment& environment() const { return m_environment; }
+    qint64 serverPid() const { return m_xvfb.processId(); }
+
+private:
+    bool waitForTrayHost()
+    {
+        Display* display = XOpenDisplay(nullptr);
+        if (!display)
+            return false;
+        const Atom selection = XInternAtom(display, "_NET_SYSTEM_TRAY_S0", False);
+        bool found = false;
+        for (int i = 0; i < 200 && !found; ++i) {
+            found = XGetSelectionOwner(display, selection) != None;
+            if (!found)
+                sleepMs(25);
+        }
+        XCloseDisplay(display);
+        return found;
+    }
+
+    QTemporaryDir m_root;
+    QProcess m_xvfb;
+    QProcess m_tray;
+    QString m_display;
+    QProcessEnvironment m_environment;
+};
+
+// The real program: the left button types "a", the right button latches the
+// middle mouse button (so each of its presses changes what the window says).
+class Program {
+public:
+    Program(const World& world, const QString& port, bool frames)
+        : m_world(world)
+    {
+        const QString folder = world.path("home") + QStringLiteral("/.korvane");
+        QDir().mkpath(folder);
+        QFile file(folder + QStringLiteral("/korvane.json"));
+        if (file.open(QIODevice::WriteOnly)) {
+            file.write(QStringLiteral(
+                R"({"configuration":{"application":{"theme":"LIGHT","runStartup":false},
+            "switch":{"serial_name":"%1","input_left":"L","input_right":"R",
+            "left_channel":{"enabled":true,"mode":"KEYBOARD","click_type":"LEFT","key":65,"modifier":0,"native":"0"},
+            "right_channel":{"enabled":true,"mode":"MOUSE","click_type":"MIDDLE","key":32,"modifier":0,"native":"0","latch":true}}}})")
+                           .arg(port)
+                           .toUtf8());
+        }
+        m_logPath = world.path("tmp") + QStringLiteral("/korvane.log");
+        m_environment = world.environment();
+        if (frames)
+            m_environment.insert(QStringLiteral("QSG_RENDER_TIMING"), QStringLiteral("1"));
+        m_program = QCoreApplication::applicationDirPath() + QStringLiteral("/korvane");
+    }
+
+    ~Program()
+    {
+        m_process.terminate();
+        if (!m_process.waitForFinished(10000))
+            m_process.kill();
+    }
+
+    bool start()
+    {
+        m_process.setProcessEnvironment(m_environment);
+        m_process.setProcessChannelMode(QProcess::MergedChannels);
+        m_process.setStandardOutputFile(m_logPath);
+        m_started = Clock::now();
+        m_process.start(m_program, {});
+        return m_process.waitForStarted();
+    }
+
+    // Waits for a log line; returns the time it took since start, or -1.
+    double waitForLog(const QString& text, int timeoutMs = 20000)
+    {
+        const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+        while (Clock::now() < deadline) {
+            if (log().contains(text))
+                return microseconds(Clock::now() - m_started) / 1000.0;
+            sleepMs(2);
+        }
+        return -1;
+    }
+
+    QString log() const
+    {
+        QFile file(m_logPath);
+        return file.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(file.readAll()) : QString();
+    }
+
+    int frames() const { return log().count(QStringLiteral("Frame rendered")); }
+
+    // A second start brings the first instance's window up.
+    void showWindow()
+    {
+        QProcess second;
+        second.setProcessEnvironment(m_environment);
+        second.setStandardOutputFile(QProcess::nullDevice());
+        second.setStandardErrorFile(QProcess::nullDevice());
+        second.start(m_program, {});
+        second.waitForFinished(20000);
+    }
+
+    qint64 pid() const { return m_process.processId(); }
+
+private:
+    const World& m_world;
+    QProcessEnvironment m_environment;
+    QString m_program;
+    QString m_logPath;
+    QProcess m_process;
+    Clock::time_point m_started;
+};
+
+bool windowShown(const char* title)
+{
+    Display* display = XOpenDisplay(nullptr);
+    if (!display)
+        return false;
+    Window root = 0, parent = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    bool shown = false;
+    if (XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count)) {
+        for (unsigned int i = 0; i < count && !shown; ++i) {
+            XWindowAttributes attributes;
+            char* name = nullptr;
+            if (XGetWindowAttributes(display, children[i], &attributes)
+                && attributes.map_state == IsViewable && XFetchName(display, children[i], &name)
+                && name) {
+                shown = std::strcmp(name, title) == 0;
+                XFree(name);
+            }
+        }
+        XFree(children);
+    }
+    XCloseDisplay(display);
+    return shown;
+}
+
+struct Figures {
+    std::vector<double> us;
+    int lost = 0;
+    double percentile(double p) const
+    {
+        if (us.empty())
+            return 0;
+        std::vector<double> sorted = us;
+        std::sort(sorted.begin(), sorted.end());
+        return sorted[std::min(sorted.size() - 1, size_t(p * double(sorted.size())))];
+    }
+};
+
+struct Road {
+    const Terminal* terminal;
+    KeySym keysym;
+    Figures figures;
+};
+
+// One line into the road's terminal, timed to the probe's KeyPress.
+void pressOnce(Probe& probe, Road& road, bool counted)
+{
+    const size_t from = probe.count();
+    const Clock::time_point written = Clock::now();
+    road.terminal->write("L\n");
+    Clock::time_point seen;
+    if (!probe.waitFor(road.keysym, from, seen, cstTimeoutMs)) {
+        if (counted)
+            ++road.figures.lost;
+        return;
+    }
+    if (counted)
+        road.figures.us.push_back(microseconds(seen - written));
+}
+
+// The roads take turns, each paced at one line per cstPaceMs, half a period apart.
+void measureLatency(Probe& probe, std::vector<Road*> roads, int presses)
+{
+    const auto begin = Clock::now();
+    const auto slot = std::chrono::milliseconds(cstPaceMs) / int(roads.size());
+    int turn = 0;
+    for (int i = 0; i < cstWarmUp + presses; ++i) {
+        for (Road* road : roads) {
+            std::this_thread::sleep_until(begin + slot * turn++);
+            pressOnce(probe, *road, i >= cstWarmUp);
+        }
+    }
+}
+
+struct CpuRow {
+    double programUs = 0; // per press, the program's threads
+    double serverUs = 0; // per press, the X server
+    int frames = -1;
+};
+
+// CPU used during `presses` lines at the pace, less what the same time costs idle.
+CpuRow measureCpu(Program& program, qint64 server, const Terminal& terminal, const char* line,
+    int presses, bool frames)
+{
+    const auto idleBegin = Clock::now();
+    const qint64 idleProgram = cpuNs(program.pid());
+    const qint64 idleServer = cpuNs(server);
+    sleepMs(2000);
+    const double idleSeconds = std::chrono::duration<double>(Clock::now() - idleBegin).count();
+    const double programIdleRate = (cpuNs(program.pid()) - idleProgram) / idleSeconds;
+    const double serverIdleRate = (cpuNs(server) - idleServer) / idleSeconds;
+
+    const int framesBefore = frames ? program.frames() : 0;
+    const auto begin = Clock::now();
+    const qint64 programBefore = cpuNs(program.pid());
+    const qint64 serverBefore = cpuNs(server);
+    for (int i = 0; i < presses; ++i) {
+        std::this_thread::sleep_until(begin + std::chrono::milliseconds(cstPaceMs) * i);
+        terminal.write(line);
+    }
+    std::this_thread::sleep_until(begin + std::chrono::milliseconds(cstPaceMs) * presses);
+    const double seconds = std::chrono::duration<double>(Clock::now() - begin).count();
+    CpuRow row;
+    row.programUs
+        = (cpuNs(program.pid()) - programBefore - programIdleRate * seconds) / 1000.0 / presses;
+    row.serverUs = (cpuNs(server) - serverBefore - serverIdleRate * seconds) / 1000.0 / presses;
+    if (frames)
+        row.frames = program.frames() - framesBefore;
+    return row;
+}
+
+void printLatency(const char* name, const Figures& f)
+{
+    std::printf("%-34s %9.1f %9.1f %9.1f %6zu %5d\n", name, f.percentile(0.5), f.percentile(0.99),
+        f.us.empty() ? 0.0 : *std::max_element(f.us.begin(), f.us.end()), f.us.size(), f.lost);
+}
+
+void printCpu(const char* name, const CpuRow& row)
+{
+    std::printf("%-34s %12.0f %12.0f", name, row.programUs, row.serverUs);
+    if (row.frames >= 0)
+        std::printf(" %8d", row.frames);
+    std::printf("\n");
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
+    int presses = 400;
+    bool frames = false;
+    bool cpu = true;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument == "--frames")
+            frames = true;
+        else if (argument == "--no-cpu")
+            cpu = false;
+        else if (argument.toInt() > 0)
+            presses = argument.toInt();
+    }
+    XInitThreads();
+
+    World world;
+    if (!world.start()) {
+        std::fprintf(stderr, "cannot start Xvfb and trayer (run scripts/setup)\n");
+        return 2;
+    }
+    Terminal device;
+    Program program(world, device.name, frames);
+    if (!program.start()) {
+        std::fprintf(stderr, "cannot start the program\n");
+        return 2;
+    }
+    const double eventLoopMs = program.waitForLog(QStringLiteral("Execute application ..."));
+    if (program.waitForLog(QStringLiteral("Start listening on serial port ") + device.name) < 0) {
+        std::fprintf(stderr, "the program does not listen on %s:\n%s\n", qPrintable(device.name),
+            qPrintable(program.log()));
+        return 1;
+    }
+    Probe probe;
+    Bridge bridge(XK_b);
+    if (!probe.start() || !bridge.start()) {
+        std::fprintf(stderr, "cannot open the X display\n");
+        return 2;
+    }
+
+    std::printf("Press road, line written -> KeyPress at another X client (%d presses each, "
+                "%d lines/s per road, taking turns)\n",
+        presses, 1000 / cstPaceMs);
+    Road whole { &device, XK_a, {} };
+    Road minimal { &bridge.terminal(), XK_b, {} };
+    measureLatency(probe, { &whole, &minimal }, presses);
+    std::printf("%-34s %9s %9s %9s %6s %5s\n", "", "p50 us", "p99 us", "max us", "seen", "lost");
+    printLatency("korvane (whole road)", whole.figures);
+    printLatency("read -> XTest bridge", minimal.figures);
+    const double p50 = minimal.figures.percentile(0.5);
+    const double p99 = minimal.figures.percentile(0.99);
+    std::printf("ratio whole / minimal: p50 %.2fx, p99 %.2fx\n",
+        p50 > 0 ? whole.figures.percentile(0.5) / p50 : 0.0,
+        p99 > 0 ? whole.figures.percentile(0.99) / p99 : 0.0);
+    std::printf("\nstart -> event loop: %.0f ms; RSS in the tray: %.1f MB\n", eventLoopMs,
+        rssMb(program.pid()));
+
+    if (!cpu)
+        return 0;
+    const int cpuPresses = 100;
+    std::printf("\nCPU per press (%d presses at %d lines/s, idle subtracted)\n", cpuPresses,
+        1000 / cstPaceMs);
+    std::printf("%-34s %12s %12s%s\n", "", "korvane us", "Xvfb us", frames ? "   frames" : "");
+    printCpu("in the tray, plain press",
+        measureCpu(program, world.serverPid(), device, "L\n", cpuPresses, frames));
+    printCpu("in the tray, latch press",
+        measureCpu(program, world.serverPid(), device, "R\n", cpuPresses, frames));
+
+    program.showWindow();
+    for (int i = 0; i < 200 && !windowShown("KORVane"); ++i)
+        sleepMs(50);
+    if (!windowShown("KORVane")) {
+        std::fprintf(stderr, "the window did not show\n");
+        return 1;
+    }
+    // The first frames, then the keyboard back to the probe.
+    sleepMs(1500);
+    probe.takeFocus();
+    sleepMs(500);
+    printCpu("window shown, plain press",
+        measureCpu(program, world.serverPid(), device, "L\n", cpuPresses, frames));
+    printCpu("window shown, latch press",
+        measureCpu(program, world.serverPid(), device, "R\n", cpuPresses, frames));
+    std::printf("RSS with the window shown: %.1f MB\n", rssMb(program.pid()));
+    return 0;
+}

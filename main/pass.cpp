@@ -10,6 +10,7 @@
 #include "datamodel/version.h"
 #include "main/configurationfile.h"
 #include "main/controlsstyle.h"
+#include "main/messageoutput.h"
 #include "main/sceneregistration.h"
 #include "main/screensettings.h"
 #include "main/settingssaver.h"
@@ -89,6 +90,7 @@ int runPass(int& argc, char** argv, bool& finished)
         return 1;
     }
     setIdentity();
+    MessageOutput messageOutput;
 
     // A logout, `kill` or Ctrl+C ends the run like "Exit" does, so the
     // write-back below still runs. A request that comes before the event loop

@@ -7,9 +7,11 @@
 // the program in a private home folder. Prints tables; an executable, not a
 // test.
 //
-// bench_pressroad [presses] [--frames] [--no-cpu]
+// bench_pressroad [presses] [--frames] [--no-cpu] [--also PROGRAM]...
 //   --frames   runs the program with QSG_RENDER_TIMING=1 and counts the frames
 //              it draws in each row (the timing lines cost a little CPU)
+//   --also     another build of the program (e.g. one saved before a change),
+//              measured in the same run, taking turns with this one
 // The program inherits the environment, so QT_QUICK_BACKEND and the like
 // apply to it.
 
@@ -28,8 +30,9 @@
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
-#include <cstring>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -283,10 +286,6 @@ public:
     {
         if (!m_root.isValid())
             return false;
-        for (const char* folder : { "home", "config", "runtime", "data", "cache", "tmp" })
-            QDir(m_root.path()).mkpath(QLatin1String(folder));
-        QFile::setPermissions(path("runtime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-
         m_xvfb.start(QStringLiteral("Xvfb"),
             { QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
                 QStringLiteral("0"), QStringLiteral("1280x800x24"), QStringLiteral("-nolisten"),
@@ -297,18 +296,13 @@ public:
         qputenv("DISPLAY", m_display.toLocal8Bit());
 
         m_environment = QProcessEnvironment::systemEnvironment();
-        for (const char* name : { "WAYLAND_DISPLAY", "SESSION_MANAGER", "DBUS_SESSION_BUS_ADDRESS" })
+        for (const char* name :
+            { "WAYLAND_DISPLAY", "SESSION_MANAGER", "DBUS_SESSION_BUS_ADDRESS" })
             m_environment.remove(QLatin1String(name));
-        m_environment.insert(QStringLiteral("HOME"), path("home"));
-        m_environment.insert(QStringLiteral("XDG_CONFIG_HOME"), path("config"));
-        m_environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), path("runtime"));
-        m_environment.insert(QStringLiteral("XDG_DATA_HOME"), path("data"));
-        m_environment.insert(QStringLiteral("XDG_CACHE_HOME"), path("cache"));
-        m_environment.insert(QStringLiteral("TMPDIR"), path("tmp"));
         m_environment.insert(QStringLiteral("DISPLAY"), m_display);
         m_environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
 
-        m_tray.setProcessEnvironment(m_environment);
+        m_tray.setProcessEnvironment(privateFolders(QStringLiteral("tray"), m_environment));
         m_tray.start(QStringLiteral("trayer"),
             { QStringLiteral("--edge"), QStringLiteral("bottom"), QStringLiteral("--align"),
                 QStringLiteral("right"), QStringLiteral("--widthtype"), QStringLiteral("pixel"),
@@ -325,7 +319,23 @@ public:
         m_xvfb.waitForFinished();
     }
 
-    QString path(const char* folder) const { return m_root.filePath(QLatin1String(folder)); }
+    // An environment of its own for one program: home, XDG folders and
+    // TMPDIR (which also keeps single-instance guards apart) under `name`.
+    QProcessEnvironment privateFolders(const QString& name, QProcessEnvironment environment) const
+    {
+        const QString root = m_root.filePath(name);
+        const char* const folders[][2] = { { "HOME", "home" }, { "XDG_CONFIG_HOME", "config" },
+            { "XDG_RUNTIME_DIR", "runtime" }, { "XDG_DATA_HOME", "data" },
+            { "XDG_CACHE_HOME", "cache" }, { "TMPDIR", "tmp" } };
+        for (const auto& folder : folders) {
+            const QString path = root + QLatin1Char('/') + QLatin1String(folder[1]);
+            QDir().mkpath(path);
+            environment.insert(QLatin1String(folder[0]), path);
+        }
+        QFile::setPermissions(root + QStringLiteral("/runtime"),
+            QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        return environment;
+    }
     const QProcessEnvironment& environment() const { return m_environment; }
     qint64 serverPid() const { return m_xvfb.processId(); }
 
@@ -353,30 +363,34 @@ private:
     QProcessEnvironment m_environment;
 };
 
-// The real program: the left button types "a", the right button latches the
-// middle mouse button (so each of its presses changes what the window says).
+// One build of the program with a switch device of its own: the left button
+// types a letter, the right button latches the middle mouse button (so each
+// of its presses changes what the window says).
 class Program {
 public:
-    Program(const World& world, const QString& port, bool frames)
-        : m_world(world)
+    Program(const World& world, const QString& path, char letter, bool frames)
+        : m_path(path)
+        , m_keysym(XK_a + (letter - 'a'))
     {
-        const QString folder = world.path("home") + QStringLiteral("/.korvane");
+        m_environment
+            = world.privateFolders(QStringLiteral("program-%1").arg(letter), world.environment());
+        const QString folder
+            = m_environment.value(QStringLiteral("HOME")) + QStringLiteral("/.korvane");
         QDir().mkpath(folder);
         QFile file(folder + QStringLiteral("/korvane.json"));
         if (file.open(QIODevice::WriteOnly)) {
             file.write(QStringLiteral(
                 R"({"configuration":{"application":{"theme":"LIGHT","runStartup":false},
             "switch":{"serial_name":"%1","input_left":"L","input_right":"R",
-            "left_channel":{"enabled":true,"mode":"KEYBOARD","click_type":"LEFT","key":65,"modifier":0,"native":"0"},
+            "left_channel":{"enabled":true,"mode":"KEYBOARD","click_type":"LEFT","key":%2,"modifier":0,"native":"0"},
             "right_channel":{"enabled":true,"mode":"MOUSE","click_type":"MIDDLE","key":32,"modifier":0,"native":"0","latch":true}}}})")
-                           .arg(port)
+                           .arg(m_device.name)
+                           .arg(int(letter - 'a' + 'A'))
                            .toUtf8());
         }
-        m_logPath = world.path("tmp") + QStringLiteral("/korvane.log");
-        m_environment = world.environment();
+        m_logPath = m_environment.value(QStringLiteral("TMPDIR")) + QStringLiteral("/korvane.log");
         if (frames)
             m_environment.insert(QStringLiteral("QSG_RENDER_TIMING"), QStringLiteral("1"));
-        m_program = QCoreApplication::applicationDirPath() + QStringLiteral("/korvane");
     }
 
     ~Program()
@@ -386,26 +400,18 @@ public:
             m_process.kill();
     }
 
+    // Starts the program and waits until it listens to its device.
     bool start()
     {
         m_process.setProcessEnvironment(m_environment);
         m_process.setProcessChannelMode(QProcess::MergedChannels);
         m_process.setStandardOutputFile(m_logPath);
         m_started = Clock::now();
-        m_process.start(m_program, {});
-        return m_process.waitForStarted();
-    }
-
-    // Waits for a log line; returns the time it took since start, or -1.
-    double waitForLog(const QString& text, int timeoutMs = 20000)
-    {
-        const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
-        while (Clock::now() < deadline) {
-            if (log().contains(text))
-                return microseconds(Clock::now() - m_started) / 1000.0;
-            sleepMs(2);
-        }
-        return -1;
+        m_process.start(m_path, {});
+        if (!m_process.waitForStarted())
+            return false;
+        m_eventLoopMs = waitForLog(QStringLiteral("Execute application ..."));
+        return waitForLog(QStringLiteral("Start listening on serial port ") + m_device.name) >= 0;
     }
 
     QString log() const
@@ -423,22 +429,40 @@ public:
         second.setProcessEnvironment(m_environment);
         second.setStandardOutputFile(QProcess::nullDevice());
         second.setStandardErrorFile(QProcess::nullDevice());
-        second.start(m_program, {});
+        second.start(m_path, {});
         second.waitForFinished(20000);
     }
 
     qint64 pid() const { return m_process.processId(); }
+    const QString& path() const { return m_path; }
+    const Terminal& device() const { return m_device; }
+    KeySym keysym() const { return m_keysym; }
+    double eventLoopMs() const { return m_eventLoopMs; }
 
 private:
-    const World& m_world;
+    // The time from start to a log line, or -1.
+    double waitForLog(const QString& text, int timeoutMs = 20000)
+    {
+        const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+        while (Clock::now() < deadline) {
+            if (log().contains(text))
+                return microseconds(Clock::now() - m_started) / 1000.0;
+            sleepMs(2);
+        }
+        return -1;
+    }
+
+    QString m_path;
+    KeySym m_keysym;
+    Terminal m_device;
     QProcessEnvironment m_environment;
-    QString m_program;
     QString m_logPath;
     QProcess m_process;
     Clock::time_point m_started;
+    double m_eventLoopMs = -1;
 };
 
-bool windowShown(const char* title)
+int windowsShown(const char* title)
 {
     Display* display = XOpenDisplay(nullptr);
     if (!display)
@@ -446,15 +470,15 @@ bool windowShown(const char* title)
     Window root = 0, parent = 0;
     Window* children = nullptr;
     unsigned int count = 0;
-    bool shown = false;
+    int shown = 0;
     if (XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count)) {
-        for (unsigned int i = 0; i < count && !shown; ++i) {
+        for (unsigned int i = 0; i < count; ++i) {
             XWindowAttributes attributes;
             char* name = nullptr;
             if (XGetWindowAttributes(display, children[i], &attributes)
                 && attributes.map_state == IsViewable && XFetchName(display, children[i], &name)
                 && name) {
-                shown = std::strcmp(name, title) == 0;
+                shown += std::strcmp(name, title) == 0 ? 1 : 0;
                 XFree(name);
             }
         }
@@ -478,6 +502,7 @@ struct Figures {
 };
 
 struct Road {
+    QString name;
     const Terminal* terminal;
     KeySym keysym;
     Figures figures;
@@ -520,8 +545,7 @@ struct CpuRow {
 };
 
 // CPU used during `presses` lines at the pace, less what the same time costs idle.
-CpuRow measureCpu(Program& program, qint64 server, const Terminal& terminal, const char* line,
-    int presses, bool frames)
+CpuRow measureCpu(const Program& program, qint64 server, const char* line, int presses, bool frames)
 {
     const auto idleBegin = Clock::now();
     const qint64 idleProgram = cpuNs(program.pid());
@@ -537,7 +561,7 @@ CpuRow measureCpu(Program& program, qint64 server, const Terminal& terminal, con
     const qint64 serverBefore = cpuNs(server);
     for (int i = 0; i < presses; ++i) {
         std::this_thread::sleep_until(begin + std::chrono::milliseconds(cstPaceMs) * i);
-        terminal.write(line);
+        program.device().write(line);
     }
     std::this_thread::sleep_until(begin + std::chrono::milliseconds(cstPaceMs) * presses);
     const double seconds = std::chrono::duration<double>(Clock::now() - begin).count();
@@ -550,15 +574,16 @@ CpuRow measureCpu(Program& program, qint64 server, const Terminal& terminal, con
     return row;
 }
 
-void printLatency(const char* name, const Figures& f)
+void printLatency(const QString& name, const Figures& f)
 {
-    std::printf("%-34s %9.1f %9.1f %9.1f %6zu %5d\n", name, f.percentile(0.5), f.percentile(0.99),
-        f.us.empty() ? 0.0 : *std::max_element(f.us.begin(), f.us.end()), f.us.size(), f.lost);
+    std::printf("%-34s %9.1f %9.1f %9.1f %6zu %5d\n", qPrintable(name), f.percentile(0.5),
+        f.percentile(0.99), f.us.empty() ? 0.0 : *std::max_element(f.us.begin(), f.us.end()),
+        f.us.size(), f.lost);
 }
 
-void printCpu(const char* name, const CpuRow& row)
+void printCpu(const QString& name, const CpuRow& row)
 {
-    std::printf("%-34s %12.0f %12.0f", name, row.programUs, row.serverUs);
+    std::printf("%-34s %12.0f %12.0f", qPrintable(name), row.programUs, row.serverUs);
     if (row.frames >= 0)
         std::printf(" %8d", row.frames);
     std::printf("\n");
@@ -573,12 +598,15 @@ int main(int argc, char** argv)
     int presses = 400;
     bool frames = false;
     bool cpu = true;
+    QStringList paths { QCoreApplication::applicationDirPath() + QStringLiteral("/korvane") };
     for (int i = 1; i < argc; ++i) {
         const QByteArray argument(argv[i]);
         if (argument == "--frames")
             frames = true;
         else if (argument == "--no-cpu")
             cpu = false;
+        else if (argument == "--also" && i + 1 < argc)
+            paths << QString::fromLocal8Bit(argv[++i]);
         else if (argument.toInt() > 0)
             presses = argument.toInt();
     }
@@ -589,41 +617,49 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "cannot start Xvfb and trayer (run scripts/setup)\n");
         return 2;
     }
-    Terminal device;
-    Program program(world, device.name, frames);
-    if (!program.start()) {
-        std::fprintf(stderr, "cannot start the program\n");
-        return 2;
-    }
-    const double eventLoopMs = program.waitForLog(QStringLiteral("Execute application ..."));
-    if (program.waitForLog(QStringLiteral("Start listening on serial port ") + device.name) < 0) {
-        std::fprintf(stderr, "the program does not listen on %s:\n%s\n", qPrintable(device.name),
-            qPrintable(program.log()));
-        return 1;
+    std::vector<std::unique_ptr<Program>> programs;
+    for (const QString& path : paths) {
+        programs.push_back(
+            std::make_unique<Program>(world, path, char('a' + programs.size()), frames));
+        if (!programs.back()->start()) {
+            std::fprintf(stderr, "%s does not listen to its device:\n%s\n", qPrintable(path),
+                qPrintable(programs.back()->log()));
+            return 1;
+        }
     }
     Probe probe;
-    Bridge bridge(XK_b);
+    Bridge bridge(XK_z);
     if (!probe.start() || !bridge.start()) {
         std::fprintf(stderr, "cannot open the X display\n");
         return 2;
     }
 
+    std::vector<Road> roads;
+    for (const auto& program : programs)
+        roads.push_back({ program->path(), &program->device(), program->keysym(), {} });
+    roads.push_back({ QStringLiteral("read -> XTest bridge"), &bridge.terminal(), XK_z, {} });
+    std::vector<Road*> turns;
+    for (Road& road : roads)
+        turns.push_back(&road);
     std::printf("Press road, line written -> KeyPress at another X client (%d presses each, "
                 "%d lines/s per road, taking turns)\n",
         presses, 1000 / cstPaceMs);
-    Road whole { &device, XK_a, {} };
-    Road minimal { &bridge.terminal(), XK_b, {} };
-    measureLatency(probe, { &whole, &minimal }, presses);
+    measureLatency(probe, turns, presses);
     std::printf("%-34s %9s %9s %9s %6s %5s\n", "", "p50 us", "p99 us", "max us", "seen", "lost");
-    printLatency("korvane (whole road)", whole.figures);
-    printLatency("read -> XTest bridge", minimal.figures);
-    const double p50 = minimal.figures.percentile(0.5);
-    const double p99 = minimal.figures.percentile(0.99);
-    std::printf("ratio whole / minimal: p50 %.2fx, p99 %.2fx\n",
-        p50 > 0 ? whole.figures.percentile(0.5) / p50 : 0.0,
-        p99 > 0 ? whole.figures.percentile(0.99) / p99 : 0.0);
-    std::printf("\nstart -> event loop: %.0f ms; RSS in the tray: %.1f MB\n", eventLoopMs,
-        rssMb(program.pid()));
+    for (const Road& road : roads)
+        printLatency(road.name.right(34), road.figures);
+    const Figures& minimal = roads.back().figures;
+    for (size_t i = 0; i + 1 < roads.size(); ++i) {
+        const Figures& whole = roads[i].figures;
+        std::printf("ratio whole / minimal: p50 %.2fx, p99 %.2fx  (%s)\n",
+            whole.percentile(0.5) / std::max(1.0, minimal.percentile(0.5)),
+            whole.percentile(0.99) / std::max(1.0, minimal.percentile(0.99)),
+            qPrintable(roads[i].name.right(34)));
+    }
+    std::printf("\n");
+    for (const auto& program : programs)
+        std::printf("start -> event loop: %.0f ms; RSS in the tray: %.1f MB  (%s)\n",
+            program->eventLoopMs(), rssMb(program->pid()), qPrintable(program->path().right(34)));
 
     if (!cpu)
         return 0;
@@ -631,15 +667,25 @@ int main(int argc, char** argv)
     std::printf("\nCPU per press (%d presses at %d lines/s, idle subtracted)\n", cpuPresses,
         1000 / cstPaceMs);
     std::printf("%-34s %12s %12s%s\n", "", "korvane us", "Xvfb us", frames ? "   frames" : "");
-    printCpu("in the tray, plain press",
-        measureCpu(program, world.serverPid(), device, "L\n", cpuPresses, frames));
-    printCpu("in the tray, latch press",
-        measureCpu(program, world.serverPid(), device, "R\n", cpuPresses, frames));
+    const auto cpuRows = [&](const QString& state) {
+        for (const auto& program : programs) {
+            const QString name = programs.size() > 1 ? QStringLiteral(" (%1)").arg(
+                                     QChar::fromLatin1(char('a' + (&program - &programs[0]))))
+                                                     : QString();
+            printCpu(state + QStringLiteral(", plain press") + name,
+                measureCpu(*program, world.serverPid(), "L\n", cpuPresses, frames));
+            printCpu(state + QStringLiteral(", latch press") + name,
+                measureCpu(*program, world.serverPid(), "R\n", cpuPresses, frames));
+        }
+    };
+    cpuRows(QStringLiteral("in the tray"));
 
-    program.showWindow();
-    for (int i = 0; i < 200 && !windowShown("KORVane"); ++i)
+    for (const auto& program : programs)
+        program->showWindow();
+    const int windows = int(programs.size());
+    for (int i = 0; i < 200 && windowsShown("KORVane") < windows; ++i)
         sleepMs(50);
-    if (!windowShown("KORVane")) {
+    if (windowsShown("KORVane") < windows) {
         std::fprintf(stderr, "the window did not show\n");
         return 1;
     }
@@ -647,10 +693,9 @@ int main(int argc, char** argv)
     sleepMs(1500);
     probe.takeFocus();
     sleepMs(500);
-    printCpu("window shown, plain press",
-        measureCpu(program, world.serverPid(), device, "L\n", cpuPresses, frames));
-    printCpu("window shown, latch press",
-        measureCpu(program, world.serverPid(), device, "R\n", cpuPresses, frames));
-    std::printf("RSS with the window shown: %.1f MB\n", rssMb(program.pid()));
+    cpuRows(QStringLiteral("window shown"));
+    for (const auto& program : programs)
+        std::printf("RSS with the window shown: %.1f MB  (%s)\n", rssMb(program->pid()),
+            qPrintable(program->path().right(34)));
     return 0;
 }

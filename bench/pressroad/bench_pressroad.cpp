@@ -129,11 +129,13 @@ public:
     }
 
     // There is no window manager: a window the program shows may take the
-    // focus, so the probe takes it back.
+    // focus, so the probe takes it back. The pointer goes where no window of
+    // the program is, so the clicks a press sends land on the probe.
     void takeFocus()
     {
         std::lock_guard<std::mutex> lock(m_displayMutex);
         XSetInputFocus(m_display, m_window, RevertToParent, CurrentTime);
+        XWarpPointer(m_display, None, m_window, 0, 0, 0, 0, 1100, 100);
         XSync(m_display, False);
     }
 
@@ -141,6 +143,14 @@ public:
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         return m_seen.size();
+    }
+
+    // Presses of `keysym` at or after position `from`.
+    size_t countOf(KeySym keysym, size_t from) const
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return size_t(std::count_if(m_seen.begin() + std::min(from, m_seen.size()), m_seen.end(),
+            [keysym](const Seen& seen) { return seen.keysym == keysym; }));
     }
 
     // The first press of `keysym` at or after position `from`, waited for.
@@ -538,14 +548,28 @@ void measureLatency(Probe& probe, std::vector<Road*> roads, int presses)
     }
 }
 
+// Until the process uses less than 1 % of a core over a quarter of a second
+// (10 s at most).
+void waitUntilQuiet(qint64 pid)
+{
+    for (int i = 0; i < 40; ++i) {
+        const qint64 before = cpuNs(pid);
+        sleepMs(250);
+        if (cpuNs(pid) - before < 2500000)
+            return;
+    }
+}
+
 struct CpuRow {
     double programUs = 0; // per press, the program's threads
     double serverUs = 0; // per press, the X server
     int frames = -1;
+    int keys = -1; // the program's key presses that reached the probe
 };
 
 // CPU used during `presses` lines at the pace, less what the same time costs idle.
-CpuRow measureCpu(const Program& program, qint64 server, const char* line, int presses, bool frames)
+CpuRow measureCpu(
+    const Program& program, Probe& probe, qint64 server, const char* line, int presses, bool frames)
 {
     const auto idleBegin = Clock::now();
     const qint64 idleProgram = cpuNs(program.pid());
@@ -556,6 +580,7 @@ CpuRow measureCpu(const Program& program, qint64 server, const char* line, int p
     const double serverIdleRate = (cpuNs(server) - idleServer) / idleSeconds;
 
     const int framesBefore = frames ? program.frames() : 0;
+    const size_t keysBefore = probe.count();
     const auto begin = Clock::now();
     const qint64 programBefore = cpuNs(program.pid());
     const qint64 serverBefore = cpuNs(server);
@@ -571,6 +596,8 @@ CpuRow measureCpu(const Program& program, qint64 server, const char* line, int p
     row.serverUs = (cpuNs(server) - serverBefore - serverIdleRate * seconds) / 1000.0 / presses;
     if (frames)
         row.frames = program.frames() - framesBefore;
+    if (std::strcmp(line, "L\n") == 0)
+        row.keys = int(probe.countOf(program.keysym(), keysBefore));
     return row;
 }
 
@@ -584,6 +611,10 @@ void printLatency(const QString& name, const Figures& f)
 void printCpu(const QString& name, const CpuRow& row)
 {
     std::printf("%-34s %12.0f %12.0f", qPrintable(name), row.programUs, row.serverUs);
+    if (row.keys >= 0)
+        std::printf(" %7d", row.keys);
+    else
+        std::printf(" %7s", "-");
     if (row.frames >= 0)
         std::printf(" %8d", row.frames);
     std::printf("\n");
@@ -611,6 +642,8 @@ int main(int argc, char** argv)
             presses = argument.toInt();
     }
     XInitThreads();
+    // Windows come and go while the bench looks at them.
+    XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
 
     World world;
     if (!world.start()) {
@@ -666,16 +699,17 @@ int main(int argc, char** argv)
     const int cpuPresses = 100;
     std::printf("\nCPU per press (%d presses at %d lines/s, idle subtracted)\n", cpuPresses,
         1000 / cstPaceMs);
-    std::printf("%-34s %12s %12s%s\n", "", "korvane us", "Xvfb us", frames ? "   frames" : "");
+    std::printf(
+        "%-34s %12s %12s %7s%s\n", "", "korvane us", "Xvfb us", "keys", frames ? "   frames" : "");
     const auto cpuRows = [&](const QString& state) {
         for (const auto& program : programs) {
             const QString name = programs.size() > 1 ? QStringLiteral(" (%1)").arg(
                                      QChar::fromLatin1(char('a' + (&program - &programs[0]))))
                                                      : QString();
             printCpu(state + QStringLiteral(", plain press") + name,
-                measureCpu(*program, world.serverPid(), "L\n", cpuPresses, frames));
+                measureCpu(*program, probe, world.serverPid(), "L\n", cpuPresses, frames));
             printCpu(state + QStringLiteral(", latch press") + name,
-                measureCpu(*program, world.serverPid(), "R\n", cpuPresses, frames));
+                measureCpu(*program, probe, world.serverPid(), "R\n", cpuPresses, frames));
         }
     };
     cpuRows(QStringLiteral("in the tray"));
@@ -689,10 +723,12 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "the window did not show\n");
         return 1;
     }
-    // The first frames, then the keyboard back to the probe.
-    sleepMs(1500);
-    probe.takeFocus();
+    // The keyboard back to the probe, then the windows' first frames and
+    // their loss of focus drawn before anything is measured.
     sleepMs(500);
+    probe.takeFocus();
+    for (const auto& program : programs)
+        waitUntilQuiet(program->pid());
     cpuRows(QStringLiteral("window shown"));
     for (const auto& program : programs)
         std::printf("RSS with the window shown: %.1f MB  (%s)\n", rssMb(program->pid()),

@@ -534,16 +534,19 @@ void pressOnce(Probe& probe, Road& road, bool counted)
         road.figures.us.push_back(microseconds(seen - written));
 }
 
-// The roads take turns, each paced at one line per cstPaceMs, half a period apart.
+// The roads take turns, each paced at one line per cstPaceMs, spread evenly
+// over the period; who goes first rotates, so no road always follows the same
+// one.
 void measureLatency(Probe& probe, std::vector<Road*> roads, int presses)
 {
     const auto begin = Clock::now();
-    const auto slot = std::chrono::milliseconds(cstPaceMs) / int(roads.size());
+    const size_t count = roads.size();
+    const auto slot = std::chrono::milliseconds(cstPaceMs) / int(count);
     int turn = 0;
     for (int i = 0; i < cstWarmUp + presses; ++i) {
-        for (Road* road : roads) {
+        for (size_t j = 0; j < count; ++j) {
             std::this_thread::sleep_until(begin + slot * turn++);
-            pressOnce(probe, *road, i >= cstWarmUp);
+            pressOnce(probe, *roads[(size_t(i) + j) % count], i >= cstWarmUp);
         }
     }
 }

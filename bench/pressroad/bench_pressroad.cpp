@@ -7,7 +7,7 @@
 // the program in a private home folder. Prints tables; an executable, not a
 // test.
 //
-// bench_pressroad [presses] [--frames] [--no-cpu] [--also PROGRAM]...
+// bench_pressroad [presses] [--frames] [--no-cpu] [--cpu-presses N] [--also PROGRAM]...
 //   --frames   runs the program with QSG_RENDER_TIMING=1 and counts the frames
 //              it draws in each row (the timing lines cost a little CPU)
 //   --also     another build of the program (e.g. one saved before a change),
@@ -570,38 +570,58 @@ struct CpuRow {
     int keys = -1; // the program's key presses that reached the probe
 };
 
-// CPU used during `presses` lines at the pace, less what the same time costs idle.
-CpuRow measureCpu(
-    const Program& program, Probe& probe, qint64 server, const char* line, int presses, bool frames)
+// CPU used during `presses` lines per program at the pace, less what the same
+// time costs idle. The programs take turns in the same stretch of time, so a
+// machine that gets busier or quieter meanwhile weighs on all of them alike.
+// The X server's figure is per press of any program.
+std::vector<CpuRow> measureCpu(const std::vector<std::unique_ptr<Program>>& programs, Probe& probe,
+    qint64 server, const char* line, int presses, bool frames)
 {
+    const size_t count = programs.size();
+    const auto cpuOfAll = [&] {
+        std::vector<qint64> cpu;
+        for (const auto& program : programs)
+            cpu.push_back(cpuNs(program->pid()));
+        cpu.push_back(cpuNs(server));
+        return cpu;
+    };
     const auto idleBegin = Clock::now();
-    const qint64 idleProgram = cpuNs(program.pid());
-    const qint64 idleServer = cpuNs(server);
+    const std::vector<qint64> idleBefore = cpuOfAll();
     sleepMs(2000);
     const double idleSeconds = std::chrono::duration<double>(Clock::now() - idleBegin).count();
-    const double programIdleRate = (cpuNs(program.pid()) - idleProgram) / idleSeconds;
-    const double serverIdleRate = (cpuNs(server) - idleServer) / idleSeconds;
+    const std::vector<qint64> idleAfter = cpuOfAll();
 
-    const int framesBefore = frames ? program.frames() : 0;
+    std::vector<int> framesBefore;
+    for (const auto& program : programs)
+        framesBefore.push_back(frames ? program->frames() : 0);
     const size_t keysBefore = probe.count();
     const auto begin = Clock::now();
-    const qint64 programBefore = cpuNs(program.pid());
-    const qint64 serverBefore = cpuNs(server);
+    const std::vector<qint64> before = cpuOfAll();
+    const auto slot = std::chrono::milliseconds(cstPaceMs) / int(count);
     for (int i = 0; i < presses; ++i) {
-        std::this_thread::sleep_until(begin + std::chrono::milliseconds(cstPaceMs) * i);
-        program.device().write(line);
+        for (size_t j = 0; j < count; ++j) {
+            std::this_thread::sleep_until(begin + slot * (size_t(i) * count + j));
+            programs[j]->device().write(line);
+        }
     }
     std::this_thread::sleep_until(begin + std::chrono::milliseconds(cstPaceMs) * presses);
     const double seconds = std::chrono::duration<double>(Clock::now() - begin).count();
-    CpuRow row;
-    row.programUs
-        = (cpuNs(program.pid()) - programBefore - programIdleRate * seconds) / 1000.0 / presses;
-    row.serverUs = (cpuNs(server) - serverBefore - serverIdleRate * seconds) / 1000.0 / presses;
-    if (frames)
-        row.frames = program.frames() - framesBefore;
-    if (std::strcmp(line, "L\n") == 0)
-        row.keys = int(probe.countOf(program.keysym(), keysBefore));
-    return row;
+    const std::vector<qint64> after = cpuOfAll();
+
+    const auto perPress = [&](size_t i, int pressCount) {
+        const double idleRate = (idleAfter[i] - idleBefore[i]) / idleSeconds;
+        return (after[i] - before[i] - idleRate * seconds) / 1000.0 / pressCount;
+    };
+    std::vector<CpuRow> rows(count);
+    for (size_t j = 0; j < count; ++j) {
+        rows[j].programUs = perPress(j, presses);
+        rows[j].serverUs = perPress(count, presses * int(count));
+        if (frames)
+            rows[j].frames = programs[j]->frames() - framesBefore[j];
+        if (std::strcmp(line, "L\n") == 0)
+            rows[j].keys = int(probe.countOf(programs[j]->keysym(), keysBefore));
+    }
+    return rows;
 }
 
 void printLatency(const QString& name, const Figures& f)
@@ -632,6 +652,7 @@ int main(int argc, char** argv)
     int presses = 400;
     bool frames = false;
     bool cpu = true;
+    int cpuPresses = 100;
     QStringList paths { QCoreApplication::applicationDirPath() + QStringLiteral("/korvane") };
     for (int i = 1; i < argc; ++i) {
         const QByteArray argument(argv[i]);
@@ -639,6 +660,8 @@ int main(int argc, char** argv)
             frames = true;
         else if (argument == "--no-cpu")
             cpu = false;
+        else if (argument == "--cpu-presses" && i + 1 < argc)
+            cpuPresses = std::max(1, std::atoi(argv[++i]));
         else if (argument == "--also" && i + 1 < argc)
             paths << QString::fromLocal8Bit(argv[++i]);
         else if (argument.toInt() > 0)
@@ -699,20 +722,26 @@ int main(int argc, char** argv)
 
     if (!cpu)
         return 0;
-    const int cpuPresses = 100;
     std::printf("\nCPU per press (%d presses at %d lines/s, idle subtracted)\n", cpuPresses,
         1000 / cstPaceMs);
     std::printf(
         "%-34s %12s %12s %7s%s\n", "", "korvane us", "Xvfb us", "keys", frames ? "   frames" : "");
+    for (size_t j = 0; programs.size() > 1 && j < programs.size(); ++j)
+        std::printf("(%c) %s\n", char('a' + j), qPrintable(programs[j]->path()));
     const auto cpuRows = [&](const QString& state) {
-        for (const auto& program : programs) {
-            const QString name = programs.size() > 1 ? QStringLiteral(" (%1)").arg(
-                                     QChar::fromLatin1(char('a' + (&program - &programs[0]))))
-                                                     : QString();
-            printCpu(state + QStringLiteral(", plain press") + name,
-                measureCpu(*program, probe, world.serverPid(), "L\n", cpuPresses, frames));
-            printCpu(state + QStringLiteral(", latch press") + name,
-                measureCpu(*program, probe, world.serverPid(), "R\n", cpuPresses, frames));
+        for (const char* line : { "L\n", "R\n" }) {
+            const std::vector<CpuRow> rows
+                = measureCpu(programs, probe, world.serverPid(), line, cpuPresses, frames);
+            for (size_t j = 0; j < rows.size(); ++j) {
+                const QString name = programs.size() > 1
+                    ? QStringLiteral(" (%1)").arg(QChar::fromLatin1(char('a' + j)))
+                    : QString();
+                printCpu(state
+                        + (line[0] == 'L' ? QStringLiteral(", plain press")
+                                          : QStringLiteral(", latch press"))
+                        + name,
+                    rows[j]);
+            }
         }
     };
     cpuRows(QStringLiteral("in the tray"));

@@ -15,6 +15,8 @@
 // The program inherits the environment, so QT_QUICK_BACKEND and the like
 // apply to it.
 
+#include "bench/common/pseudoterminal.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -38,8 +40,6 @@
 #include <vector>
 
 #include <poll.h>
-#include <pty.h>
-#include <termios.h>
 #include <unistd.h>
 
 using Clock = std::chrono::steady_clock;
@@ -60,39 +60,48 @@ void sleepMs(int ms)
     std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
 
-// The switch device: the bench writes into the master, the reader opens the
-// slave (by name, or through the descriptor kept here).
-struct Terminal {
-    int master = -1;
-    int slave = -1;
-    QString name;
-    Terminal()
+// A client of the X server with a thread of its own. A derived class stops
+// the thread in its destructor, before its own members go.
+class XClientThread {
+public:
+    XClientThread() = default;
+    XClientThread(const XClientThread&) = delete;
+    XClientThread& operator=(const XClientThread&) = delete;
+    virtual ~XClientThread()
     {
-        char path[128] = {};
-        if (::openpty(&master, &slave, path, nullptr, nullptr) != 0)
-            return;
-        name = QString::fromLocal8Bit(path);
-        termios raw {};
-        ::tcgetattr(slave, &raw);
-        ::cfmakeraw(&raw);
-        ::tcsetattr(slave, TCSANOW, &raw);
+        stop();
+        if (m_display)
+            XCloseDisplay(m_display);
     }
-    ~Terminal()
+
+protected:
+    void stop()
     {
-        ::close(master);
-        ::close(slave);
+        m_stop = true;
+        if (m_thread.joinable())
+            m_thread.join();
     }
-    void write(const char* line) const
+    bool open()
     {
-        const ssize_t size = ssize_t(std::strlen(line));
-        if (::write(master, line, size_t(size)) != size)
-            std::fprintf(stderr, "short write on %s\n", qPrintable(name));
+        m_display = XOpenDisplay(nullptr);
+        return m_display != nullptr;
     }
+    void run()
+    {
+        m_thread = std::thread([this] { loop(); });
+    }
+    virtual void loop() = 0;
+
+    Display* m_display = nullptr;
+    std::atomic<bool> m_stop { false };
+
+private:
+    std::thread m_thread;
 };
 
 // Another X client that holds the keyboard focus and notes when each KeyPress
 // reaches it, by key.
-class Probe {
+class Probe : public XClientThread {
 public:
     struct Seen {
         KeySym keysym;
@@ -101,8 +110,7 @@ public:
 
     bool start()
     {
-        m_display = XOpenDisplay(nullptr);
-        if (!m_display)
+        if (!open())
             return false;
         const int screen = DefaultScreen(m_display);
         m_window = XCreateSimpleWindow(m_display, RootWindow(m_display, screen), 0, 0,
@@ -115,18 +123,10 @@ public:
             XNextEvent(m_display, &event);
         while (event.type != MapNotify);
         takeFocus();
-        m_thread = std::thread([this] { run(); });
+        run();
         return true;
     }
-
-    ~Probe()
-    {
-        m_stop = true;
-        if (m_thread.joinable())
-            m_thread.join();
-        if (m_display)
-            XCloseDisplay(m_display);
-    }
+    ~Probe() override { stop(); }
 
     // There is no window manager: a window the program shows may take the
     // focus, so the probe takes it back. The pointer goes where no window of
@@ -173,7 +173,7 @@ public:
     }
 
 private:
-    void run()
+    void loop() override
     {
         pollfd descriptor { ConnectionNumber(m_display), POLLIN, 0 };
         while (!m_stop) {
@@ -198,10 +198,7 @@ private:
         }
     }
 
-    Display* m_display = nullptr;
     Window m_window = 0;
-    std::thread m_thread;
-    std::atomic<bool> m_stop { false };
     std::mutex m_displayMutex;
     mutable std::mutex m_mutex;
     std::condition_variable m_arrived;
@@ -209,33 +206,25 @@ private:
 };
 
 // The shortest road: read() on the terminal, one XTest key per line, flushed.
-class Bridge {
+class Bridge : public XClientThread {
 public:
     explicit Bridge(KeySym keysym)
         : m_keysym(keysym)
     {
     }
+    ~Bridge() override { stop(); }
     bool start()
     {
-        m_display = XOpenDisplay(nullptr);
-        if (!m_display || m_terminal.master < 0)
+        if (!open() || m_terminal.master < 0)
             return false;
         m_keycode = XKeysymToKeycode(m_display, m_keysym);
-        m_thread = std::thread([this] { run(); });
+        run();
         return true;
     }
-    ~Bridge()
-    {
-        m_stop = true;
-        if (m_thread.joinable())
-            m_thread.join();
-        if (m_display)
-            XCloseDisplay(m_display);
-    }
-    const Terminal& terminal() const { return m_terminal; }
+    const PseudoTerminal& terminal() const { return m_terminal; }
 
 private:
-    void run()
+    void loop() override
     {
         pollfd descriptor { m_terminal.slave, POLLIN, 0 };
         char buffer[256];
@@ -254,12 +243,9 @@ private:
         }
     }
 
-    Terminal m_terminal;
+    PseudoTerminal m_terminal;
     KeySym m_keysym;
     KeyCode m_keycode = 0;
-    Display* m_display = nullptr;
-    std::thread m_thread;
-    std::atomic<bool> m_stop { false };
 };
 
 // CPU time of every thread of a process so far, in nanoseconds.
@@ -445,7 +431,7 @@ public:
 
     qint64 pid() const { return m_process.processId(); }
     const QString& path() const { return m_path; }
-    const Terminal& device() const { return m_device; }
+    const PseudoTerminal& device() const { return m_device; }
     KeySym keysym() const { return m_keysym; }
     double eventLoopMs() const { return m_eventLoopMs; }
 
@@ -464,7 +450,7 @@ private:
 
     QString m_path;
     KeySym m_keysym;
-    Terminal m_device;
+    PseudoTerminal m_device;
     QProcessEnvironment m_environment;
     QString m_logPath;
     QProcess m_process;
@@ -513,7 +499,7 @@ struct Figures {
 
 struct Road {
     QString name;
-    const Terminal* terminal;
+    const PseudoTerminal* terminal;
     KeySym keysym;
     Figures figures;
 };

@@ -4,17 +4,17 @@
 <context>
     <name>AboutView</name>
     <message>
-        <location filename="../AboutView.qml" line="+74"/>
+        <location filename="../AboutView.qml" line="+76"/>
         <source>switch access to your computer</source>
         <translation>l&apos;accès à votre ordinateur par contacteur</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+39"/>
         <source>Version %1</source>
         <translation>Version %1</translation>
     </message>
     <message>
-        <location line="-14"/>
+        <location line="-15"/>
         <source>Made by ormidan for people who drive their computer with a switch</source>
         <translation>Conçu par ormidan pour les personnes qui pilotent leur ordinateur avec un contacteur</translation>
     </message>
@@ -320,7 +320,7 @@
 <context>
     <name>PageWelcome</name>
     <message>
-        <location filename="../PageWelcome.qml" line="+162"/>
+        <location filename="../PageWelcome.qml" line="+166"/>
         <location line="+1"/>
         <source>About</source>
         <translation>À propos</translation>
@@ -337,12 +337,12 @@
         <translation>Général</translation>
     </message>
     <message>
-        <location line="+395"/>
+        <location line="+402"/>
         <source>Learn</source>
         <translation>Apprendre</translation>
     </message>
     <message>
-        <location line="-511"/>
+        <location line="-519"/>
         <source>Learn what the left button sends</source>
         <translation>Apprendre ce qu&apos;envoie le bouton gauche</translation>
     </message>
@@ -362,23 +362,23 @@
         <translation>Apprendre ce qu&apos;envoie le bouton droit quand on le relâche</translation>
     </message>
     <message>
-        <location line="+451"/>
+        <location line="+459"/>
         <source>Left Channel</source>
         <translation>Canal gauche</translation>
     </message>
     <message>
-        <location line="-461"/>
+        <location line="-469"/>
         <source>Left button sends</source>
         <translation>Le bouton gauche envoie</translation>
     </message>
     <message>
-        <location line="+281"/>
-        <location line="+23"/>
+        <location line="+284"/>
+        <location line="+28"/>
         <source>Port</source>
         <translation>Port</translation>
     </message>
     <message>
-        <location line="-302"/>
+        <location line="-310"/>
         <source>Press the left button of the device…</source>
         <translation>Appuyez sur le bouton gauche de l&apos;appareil…</translation>
     </message>
@@ -403,12 +403,12 @@
         <translation>Le bouton droit envoie</translation>
     </message>
     <message>
-        <location line="+482"/>
+        <location line="+490"/>
         <source>Right Channel</source>
         <translation>Canal droit</translation>
     </message>
     <message>
-        <location line="-418"/>
+        <location line="-425"/>
         <location line="+41"/>
         <source>Settings</source>
         <translation>Paramètres</translation>
@@ -444,17 +444,17 @@
         <translation>Pause : les appuis sur le contacteur restent sans effet jusqu&apos;à la reprise</translation>
     </message>
     <message>
-        <location line="+126"/>
+        <location line="+128"/>
         <source>switch access to your computer</source>
         <translation>l&apos;accès à votre ordinateur par contacteur</translation>
     </message>
     <message>
-        <location line="+222"/>
+        <location line="+227"/>
         <source>Both buttons send the same line: one press acts on both channels. Learn the line of one of them again.</source>
         <translation>Les deux boutons envoient la même ligne : un appui agit sur les deux canaux. Apprenez de nouveau la ligne de l&apos;un d&apos;eux.</translation>
     </message>
     <message>
-        <location line="-426"/>
+        <location line="-434"/>
         <source>Press and let go of the left button of the device…</source>
         <translation>Appuyez sur le bouton gauche de l&apos;appareil puis relâchez-le…</translation>
     </message>
@@ -474,7 +474,7 @@
         <translation>Le bouton droit relâché envoie</translation>
     </message>
     <message>
-        <location line="+499"/>
+        <location line="+507"/>
         <source>Nothing: every press is a click</source>
         <translation>Rien : chaque appui est un clic</translation>
     </message>
@@ -725,7 +725,7 @@
         <translation>L&apos;appareil à contacteurs sur %1 est débranché. Korvane s&apos;y reconnecte dès qu&apos;il est de retour.</translation>
     </message>
     <message>
-        <location filename="../../core/platform/inputbackend_linux.cpp" line="+64"/>
+        <location filename="../../core/platform/inputbackend_linux.cpp" line="+76"/>
         <source>%1 cannot type or click for you: the kernel&apos;s uinput module is not loaded. Run &quot;sudo modprobe uinput&quot;, and install korvane-uinput.conf in /etc/modules-load.d to load it at every start.</source>
         <translation>%1 ne peut pas taper ni cliquer pour vous : le module uinput du noyau n&apos;est pas chargé. Lancez « sudo modprobe uinput », et installez korvane-uinput.conf dans /etc/modules-load.d pour le charger à chaque démarrage.</translation>
     </message>
@@ -1018,7 +1018,7 @@
         <translation>En pause : %1</translation>
     </message>
     <message>
-        <location line="+343"/>
+        <location line="+344"/>
         <source>Both buttons send the same line: one press acts on both channels. Learn the line of one of them again.</source>
         <translation>Les deux boutons envoient la même ligne : un appui agit sur les deux canaux. Apprenez de nouveau la ligne de l&apos;un d&apos;eux.</translation>
     </message>
@@ -1038,7 +1038,7 @@
         <translation>Les deux boutons envoient la même ligne de relâchement : relâcher l&apos;un relâche les deux. Apprenez de nouveau l&apos;une d&apos;elles.</translation>
     </message>
     <message>
-        <location line="-377"/>
+        <location line="-378"/>
         <source>Waiting for the device on %1; it is taken up as soon as it is there.</source>
         <translation>En attente de l&apos;appareil sur %1 ; il est pris dès qu&apos;il est là.</translation>
     </message>
@@ -1277,7 +1277,7 @@
 <context>
     <name>main</name>
     <message>
-        <location filename="../main.qml" line="+435"/>
+        <location filename="../main.qml" line="+437"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
@@ -1287,7 +1287,7 @@
         <translation>%1 est en pause</translation>
     </message>
     <message>
-        <location filename="../main.qml" line="-373"/>
+        <location filename="../main.qml" line="-375"/>
         <source>%1 is paused.</source>
         <translation>%1 est en pause.</translation>
     </message>
@@ -1302,7 +1302,7 @@
         <translation>Impossible de démarrer %1 !</translation>
     </message>
     <message>
-        <location line="+196"/>
+        <location line="+198"/>
         <source>Pause</source>
         <translation>Pause</translation>
     </message>
@@ -1326,12 +1326,12 @@
         <translation></translation>
     </message>
     <message>
-        <location line="-70"/>
+        <location line="-71"/>
         <source>%1 runs in the tray. Click its icon to open the window.</source>
         <translation>%1 fonctionne dans la zone de notification. Cliquez sur son icône pour ouvrir la fenêtre.</translation>
     </message>
     <message>
-        <location line="+271"/>
+        <location line="+272"/>
         <source>Exit %1?</source>
         <translation>Quitter %1 ?</translation>
     </message>

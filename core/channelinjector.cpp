@@ -207,9 +207,7 @@ bool ChannelInjector::releaseLine(int number) const
         = number == 0 ? m_section.inputLeftChannel() : m_section.inputRightChannel();
     const QString& releaseLine
         = number == 0 ? m_section.releaseLeftChannel() : m_section.releaseRightChannel();
-    // The link never reports a release line that equals the press line.
-    const QString release = comparedLine(releaseLine);
-    return !release.isEmpty() && release != comparedLine(pressLine);
+    return !comparedReleaseLine(pressLine, releaseLine).isEmpty();
 }
 
 bool ChannelInjector::pauseGestureReady(int number) const

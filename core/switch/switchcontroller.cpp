@@ -253,7 +253,9 @@ void SwitchController::set_configuration(ConfigurationSwitch* configuration)
     }
     m_configuration = configuration;
     connectConfiguration();
+    m_releases = { { leftReleases(), rightReleases() } };
     emit configurationChanged(m_configuration);
+    emit releaseLinesChanged();
     emit portChanged(port());
     updateSameLines();
     updateState();
@@ -293,6 +295,11 @@ void SwitchController::connectConfiguration()
     const auto refresh = [this]() {
         Batch batch(*this);
         updateSameLines();
+        const std::array<bool, 2> releases { { leftReleases(), rightReleases() } };
+        if (releases != m_releases) {
+            m_releases = releases;
+            emit releaseLinesChanged();
+        }
         // A pause gesture set up or taken away while paused opens or closes
         // the port; a line being learned decides that once it is done.
         if (m_pausedByUser && m_learningChannel < 0 && !m_settling)
@@ -537,9 +544,7 @@ void SwitchController::showLine(const QString& line)
         return;
     for (int channel = 0; channel < int(m_active.size()); ++channel) {
         const QString press = comparedLine(channelLine(channel));
-        QString release = comparedLine(channelLine(channel + 2));
-        if (release == press)
-            release.clear();
+        const QString release = releaseLine(channel);
         if (!press.trimmed().isEmpty() && text == press) {
             setActive(channel, true);
             // Without a release line there is no "up": a short flash.
@@ -593,6 +598,11 @@ QString SwitchController::channelLine(int channel) const
     default:
         return m_configuration->releaseRightChannel();
     }
+}
+
+QString SwitchController::releaseLine(int channel) const
+{
+    return comparedReleaseLine(channelLine(channel), channelLine(channel + 2));
 }
 
 bool SwitchController::buttonReady(int channel) const

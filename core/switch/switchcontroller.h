@@ -64,6 +64,9 @@ class KORVANE_CORE_EXPORT SwitchController : public QObject {
     Q_PROPERTY(bool leftActive READ leftActive NOTIFY activeChanged)
     Q_PROPERTY(bool rightActive READ rightActive NOTIFY activeChanged)
     Q_PROPERTY(QString lastLine READ lastLine NOTIFY lastLineChanged)
+    // A button sends a line of its own when let go (what a long press needs).
+    Q_PROPERTY(bool leftReleases READ leftReleases NOTIFY releaseLinesChanged)
+    Q_PROPERTY(bool rightReleases READ rightReleases NOTIFY releaseLinesChanged)
     // Paused, with the port open for the pause gesture.
     Q_PROPERTY(bool listensForGesture READ listensForGesture NOTIFY statusChanged)
 
@@ -99,6 +102,8 @@ public:
     bool leftActive() const { return m_active[0]; }
     bool rightActive() const { return m_active[1]; }
     QString lastLine() const { return m_lastLine; }
+    bool leftReleases() const { return !releaseLine(0).isEmpty(); }
+    bool rightReleases() const { return !releaseLine(1).isEmpty(); }
     bool listensForGesture() const { return m_pausedByUser && m_listeningOnly && m_gestureListening; }
 
     Q_INVOKABLE static QStringList ports();
@@ -128,6 +133,7 @@ signals:
     void portFound(QString port);
     void activeChanged();
     void lastLineChanged(QString line);
+    void releaseLinesChanged();
     // The switch's pause gesture paused (true) or resumed Korvane.
     void pausedFromSwitch(bool paused);
 
@@ -180,6 +186,8 @@ private:
     void connectConfiguration();
     bool buttonReady(int channel) const;
     QString channelLine(int channel) const;
+    // A button's release line as compared, empty when it has none.
+    QString releaseLine(int channel) const;
 
     QPointer<MouseCom> m_link;
     QPointer<datamodel::ConfigurationSwitch> m_configuration;
@@ -208,6 +216,7 @@ private:
     std::array<bool, 2> m_active { { false, false } };
     std::array<QTimer, 2> m_flash;
     QString m_lastLine;
+    std::array<bool, 2> m_releases { { false, false } };
 };
 
 } // namespace korvane::core

@@ -407,6 +407,8 @@ void SwitchController::pauseGesture()
     if (holdsPresses())
         return;
     const bool pausing = !m_pausedByUser;
+    qDebug().noquote() << (pausing ? QStringLiteral("Paused by the switch's pause gesture")
+                                   : QStringLiteral("Resumed by the switch's pause gesture"));
     togglePause();
     emit pausedFromSwitch(pausing);
 }

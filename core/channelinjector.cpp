@@ -121,8 +121,10 @@ void ChannelInjector::press(int channel)
 {
     if (m_gateClosed || !this->channel(channel))
         return;
-    if (m_secondOnly && !pauseGestureReady(channel))
+    if (m_secondOnly && !pauseGestureReady(channel)) {
+        playCue(SoundCues::Ignored);
         return;
+    }
     m_timing.setRules(channel, timingRules(channel));
     m_timing.press(channel);
 }

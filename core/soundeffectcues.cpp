@@ -22,8 +22,8 @@ bool systemHasOutput()
 
 SoundEffectCues::SoundEffectCues(QString folder, OutputCheck hasOutput)
     : m_folder(folder.isEmpty()
-              ? datamodel::KorvanePath::getInstallRoot() + QLatin1String("/resources/sounds")
-              : std::move(folder))
+            ? datamodel::KorvanePath::getInstallRoot() + QLatin1String("/resources/sounds")
+            : std::move(folder))
     , m_hasOutput(hasOutput ? std::move(hasOutput) : OutputCheck(&systemHasOutput))
 {
 }

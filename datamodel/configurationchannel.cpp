@@ -177,8 +177,8 @@ void ConfigurationChannel::read(const QJsonObject& object)
     m_secondClickType = object.contains(cst_second_click_type)
         ? ClickTypeClass::fromJson(object.value(cst_second_click_type))
         : cst_default_second_click;
-    m_secondKey = object.value(cst_second_key).toInt(
-        object.contains(cst_second_key) ? 0 : cst_default_second_key);
+    m_secondKey = object.value(cst_second_key)
+                      .toInt(object.contains(cst_second_key) ? 0 : cst_default_second_key);
     m_secondModifiers = object.value(cst_second_modifier).toInt(0);
 }
 

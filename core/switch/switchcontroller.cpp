@@ -276,8 +276,8 @@ void SwitchController::set_channels(ChannelInjector* channels)
         m_channels->setSecondOnly(listensForGesture());
         // After the line that made it is dealt with: the link is not to be
         // closed or reopened from inside its own delivery.
-        connect(m_channels, &ChannelInjector::pauseGesture, this,
-            &SwitchController::pauseGesture, Qt::QueuedConnection);
+        connect(m_channels, &ChannelInjector::pauseGesture, this, &SwitchController::pauseGesture,
+            Qt::QueuedConnection);
     }
     emit channelsChanged(m_channels);
 }

@@ -104,7 +104,10 @@ public:
     QString lastLine() const { return m_lastLine; }
     bool leftReleases() const { return !releaseLine(0).isEmpty(); }
     bool rightReleases() const { return !releaseLine(1).isEmpty(); }
-    bool listensForGesture() const { return m_pausedByUser && m_listeningOnly && m_gestureListening; }
+    bool listensForGesture() const
+    {
+        return m_pausedByUser && m_listeningOnly && m_gestureListening;
+    }
 
     Q_INVOKABLE static QStringList ports();
     // The listed ports that are USB serial devices, the only ones chosen

@@ -144,7 +144,8 @@ void SwitchTiming::release(int channel)
 void SwitchTiming::firstActionAfterRelease(int channel, qint64 pressedAt, qint64 releasedAt)
 {
     const Rules& rules = m_channels[channel].rules;
-    if (rules.releaseLine && rules.acceptanceMs > 0 && releasedAt - pressedAt < rules.acceptanceMs) {
+    if (rules.releaseLine && rules.acceptanceMs > 0
+        && releasedAt - pressedAt < rules.acceptanceMs) {
         emit ignored(channel);
         return;
     }

@@ -3,9 +3,9 @@
 #include "common/logmanager.h"
 #include "core/applicationinterface.h"
 #include "core/soundeffectcues.h"
+#include "datamodel/configuration.h"
 #include "tests/common/messagecapture.h"
 #include "tests/doubles/recordinginputinjector.h"
-#include "datamodel/configuration.h"
 
 #include <QtTest>
 

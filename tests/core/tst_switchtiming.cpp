@@ -38,8 +38,7 @@ SwitchTiming::Rules parseRules(const QString& text)
         } else if (name == QLatin1String("double")) {
             rules.second = SwitchTiming::Second::DoublePress;
             rules.doublePressMs = value;
-        }
-        else if (name == QLatin1String("only"))
+        } else if (name == QLatin1String("only"))
             rules.secondOnly = true;
         else
             qFatal("unknown rule %s", qPrintable(word));
@@ -226,12 +225,11 @@ private slots:
                                                                           << "p @300 r"
                                                                           << "down0@300 up0@300";
         QTest::newRow("long without a release line: no second action") << "long=800"
-                                                                        << "p r @900"
-                                                                        << "down0@0 up0@0";
-        QTest::newRow("long: a repeat starts no long press")
-            << "long=800 line ignore=500"
-            << "p @100 r @300 p @1200 r"
-            << "down0@100 up0@100";
+                                                                       << "p r @900"
+                                                                       << "down0@0 up0@0";
+        QTest::newRow("long: a repeat starts no long press") << "long=800 line ignore=500"
+                                                             << "p @100 r @300 p @1200 r"
+                                                             << "down0@100 up0@100";
         QTest::newRow("long: hold time after a short press") << "long=800 line hold=300"
                                                              << "p @100 r @399 @400"
                                                              << "down0@100 up0@400";
@@ -246,10 +244,9 @@ private slots:
         QTest::newRow("double: a second press within the window") << "double=400"
                                                                   << "p r @300 p r @1000"
                                                                   << "second0@300";
-        QTest::newRow("double: one press acts when the window has passed")
-            << "double=400"
-            << "p r @399 @400"
-            << "down0@400 up0@400";
+        QTest::newRow("double: one press acts when the window has passed") << "double=400"
+                                                                           << "p r @399 @400"
+                                                                           << "down0@400 up0@400";
         QTest::newRow("double, release line: still down, up with the release")
             << "double=400 line"
             << "p @400 @700 r"

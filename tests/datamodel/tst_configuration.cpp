@@ -287,8 +287,8 @@ private slots:
         // (no trigger; 800 and 400 ms; a right click); thresholds clamped,
         // other types read as the default or, for a present action, nothing.
         channelRow("second_trigger long press", "second_trigger", "LONG_PRESS", "LONG_PRESS");
-        channelRow("second_trigger in small letters", "second_trigger", "double_press",
-            "DOUBLE_PRESS");
+        channelRow(
+            "second_trigger in small letters", "second_trigger", "double_press", "DOUBLE_PRESS");
         channelRow("second_trigger none", "second_trigger", "NONE", absent);
         channelRow("second_trigger unknown", "second_trigger", "TRIPLE_PRESS", absent);
         channelRow("second_trigger as a number", "second_trigger", 1, absent);
@@ -551,16 +551,16 @@ private slots:
         QTest::newRow("holdMs other") << QByteArray("holdMs") << QVariant(5000) << 1;
         QTest::newRow("latch other") << QByteArray("latch") << QVariant(true) << 1;
         QTest::newRow("acceptanceMs other") << QByteArray("acceptanceMs") << QVariant(1) << 1;
-        QTest::newRow("secondTrigger other") << QByteArray("secondTrigger")
-                                             << QVariant::fromValue(SecondTriggerClass::LONG_PRESS)
-                                             << 1;
+        QTest::newRow("secondTrigger other")
+            << QByteArray("secondTrigger") << QVariant::fromValue(SecondTriggerClass::LONG_PRESS)
+            << 1;
         QTest::newRow("longPressMs same") << QByteArray("longPressMs") << QVariant(800) << 0;
         QTest::newRow("longPressMs other") << QByteArray("longPressMs") << QVariant(1500) << 1;
         QTest::newRow("doublePressMs other") << QByteArray("doublePressMs") << QVariant(300) << 1;
         QTest::newRow("secondMode other")
             << QByteArray("secondMode") << QVariant::fromValue(SecondModeClass::PAUSE) << 1;
-        QTest::newRow("secondClickType same") << QByteArray("secondClickType")
-                                              << QVariant::fromValue(ClickTypeClass::RIGHT) << 0;
+        QTest::newRow("secondClickType same")
+            << QByteArray("secondClickType") << QVariant::fromValue(ClickTypeClass::RIGHT) << 0;
         QTest::newRow("secondKey other") << QByteArray("secondKey") << QVariant(66) << 1;
         QTest::newRow("secondModifiers other")
             << QByteArray("secondModifiers") << QVariant(33554432) << 1;

@@ -305,9 +305,9 @@ private slots:
         QVERIFY2(korvane.waitForLog(QStringLiteral("Resumed by the switch's pause gesture")),
             qPrintable(korvane.log()));
         device.press('l');
-        QVERIFY2(QTest::qWaitFor(
-                     [&] { return probe.seen().count(QStringLiteral("key-release a")) == 2; },
-                     10000),
+        QVERIFY2(
+            QTest::qWaitFor(
+                [&] { return probe.seen().count(QStringLiteral("key-release a")) == 2; }, 10000),
             qPrintable(probe.seen()));
         QVERIFY(!probe.seen().contains(QStringLiteral("button-press")));
 
@@ -347,7 +347,8 @@ private slots:
         QVERIFY2(probe.waitFor(QStringLiteral("key-release a")), qPrintable(probe.seen()));
         const QString seen = probe.seen();
         QCOMPARE(seen.count(QStringLiteral("key-press ")), 2);
-        QVERIFY(seen.indexOf(QStringLiteral("key-press b")) < seen.indexOf(QStringLiteral("key-press a")));
+        QVERIFY(seen.indexOf(QStringLiteral("key-press b"))
+            < seen.indexOf(QStringLiteral("key-press a")));
         QVERIFY(korvane.terminate());
     }
 

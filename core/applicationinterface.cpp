@@ -250,6 +250,7 @@ bool ApplicationInterface::selectInputBackend(const QString& request, const QStr
     else
         log.errorLog(selection.log);
     setInputInjector(std::move(selection.injector));
+    m_layoutFollower = std::move(selection.layoutFollower);
     if (selection.problem != m_inputProblem) {
         m_inputProblem = selection.problem;
         emit inputProblemChanged(m_inputProblem);

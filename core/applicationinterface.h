@@ -137,6 +137,8 @@ private:
     // After the configuration: it follows the document's switch section.
     ChannelInjector m_channels;
     QString m_inputProblem;
+    // Keeps the uinput back end's key maps on the session's active layout.
+    std::unique_ptr<QObject> m_layoutFollower;
 };
 
 } // namespace korvane::core

@@ -6,18 +6,6 @@
 
 namespace korvane::core {
 
-namespace {
-struct Button {
-    std::uint32_t down;
-    std::uint32_t up;
-};
-constexpr Button cstButtons[] = {
-    { input::MouseLeftDown, input::MouseLeftUp },
-    { input::MouseRightDown, input::MouseRightUp },
-    { input::MouseMiddleDown, input::MouseMiddleUp },
-};
-} // namespace
-
 void HeldInput::note(const InputRecord& record)
 {
     if (record.kind == InputRecord::Key) {
@@ -34,9 +22,9 @@ void HeldInput::note(const InputRecord& record)
     // Within one record Windows handles down before up, so a record carrying
     // both leaves the button as it was.
     for (size_t i = 0; i < m_buttons.size(); ++i) {
-        if (record.flags & cstButtons[i].down)
+        if (record.flags & input::MouseButtons[i].down)
             ++m_buttons[i];
-        if ((record.flags & cstButtons[i].up) && m_buttons[i] > 0)
+        if ((record.flags & input::MouseButtons[i].up) && m_buttons[i] > 0)
             --m_buttons[i];
     }
 }
@@ -55,7 +43,7 @@ std::vector<InputRecord> HeldInput::takeReleases()
             InputRecord::key(it->virtualKey, it->scanCode, it->flags | input::KeyUp));
     for (size_t i = 0; i < m_buttons.size(); ++i) {
         for (; m_buttons[i] > 0; --m_buttons[i])
-            releases.push_back(InputRecord::mouse(cstButtons[i].up, 0));
+            releases.push_back(InputRecord::mouse(input::MouseButtons[i].up, 0));
     }
     m_keys.clear();
     return releases;

@@ -5,7 +5,7 @@ namespace korvane::core {
 InputBackend::Session InputBackend::Session::current()
 {
     return { qEnvironmentVariable("DISPLAY"), qEnvironmentVariable("WAYLAND_DISPLAY"),
-        qEnvironmentVariable("XDG_SESSION_TYPE") };
+        qEnvironmentVariable("XDG_SESSION_TYPE"), qEnvironmentVariable("XDG_CURRENT_DESKTOP") };
 }
 
 bool InputBackend::Session::isWayland() const

@@ -3,6 +3,7 @@
 #include "core/korvane_core_export.h"
 #include "core/platform/inputinjector.h"
 
+#include <QObject>
 #include <QString>
 
 #include <memory>
@@ -21,6 +22,8 @@ public:
         QString display;
         QString waylandDisplay;
         QString sessionType;
+        // XDG_CURRENT_DESKTOP: whose keyboard settings to read.
+        QString desktop;
 
         static Session current();
         bool isWayland() const;
@@ -43,6 +46,9 @@ public:
         QString problem;
         // One line for the log: the back end, why, and any reason it fell back.
         QString log;
+        // What keeps uinput's key maps on the session's active layout; lives
+        // as long as the injector is in use.
+        std::unique_ptr<QObject> layoutFollower;
     };
     // Builds the chosen back end. When /dev/uinput cannot be opened an X11
     // session falls back to XTest; elsewhere every injection then fails with

@@ -1,14 +1,16 @@
 #include "core/platform/inputbackend.h"
 
 #include "common/translator.h"
-#include "core/platform/linux/keyboardlayout.h"
-#include "core/platform/linux/xkbkeymap.h"
+#include "core/platform/linux/keyboardlayoutfollower.h"
 #include "core/platform/uinput/inputinjector_uinput.h"
+#include "core/platform/x11/inputinjector_x11.h"
 #include "core/platform/x11/xdisplay.h"
 
+#include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QFile>
 #include <QVariantMap>
 
 #include <cerrno>
@@ -57,6 +59,16 @@ KeyboardLayout localeServiceLayout()
     return layout;
 }
 
+// korvane-xtest-guard lies where the install layout puts it, relative to the
+// program (beside it in the build tree and a plain install).
+std::unique_ptr<InputInjector> xtestInjector()
+{
+    const QString program = QCoreApplication::instance()
+        ? QCoreApplication::applicationDirPath() + QStringLiteral("/" KORVANE_XTEST_GUARD)
+        : QString();
+    return createX11InputInjector(QFile::encodeName(program).toStdString());
+}
+
 QString uinputProblem(int errorNumber, const QString& reason, bool fallback, bool wayland)
 {
     QString problem;
@@ -98,22 +110,23 @@ InputBackend::Selection InputBackend::open(
                                                              : QStringLiteral("no display"))
                                           : QStringLiteral("asked for on the command line");
     if (kind == XTest) {
-        selection.injector = InputInjector::createNative();
+        selection.injector = xtestInjector();
         selection.kind = XTest;
         selection.log = QStringLiteral("Input back end: XTest (%1)").arg(why);
         return selection;
     }
 
-    const KeyboardLayout layout = KeyboardLayout::resolve(keyboardFile, localeServiceLayout);
-    auto keys = std::make_shared<const XkbKeyMap>(layout);
-    const QString keysNote = keys->error().empty()
-        ? QStringLiteral("keyboard layout %1 from %2")
-              .arg(QString::fromStdString(layout.describe()), QString::fromStdString(layout.source))
-        : QString::fromStdString(keys->error());
+    auto follower = std::make_unique<KeyboardLayoutFollower>(
+        session.desktop, QString::fromLocal8Bit(keyboardFile), localeServiceLayout);
+    const QString keysNote
+        = QStringLiteral("keyboard layouts %1")
+              .arg(QString::fromStdString(follower->keys()->layouts().describe()));
     int errorNumber = 0;
     std::string reason;
-    if (auto device = UinputInputInjector::create(keys, &errorNumber, &reason, uinputPath)) {
+    if (auto device
+        = UinputInputInjector::create(follower->keys(), &errorNumber, &reason, uinputPath)) {
         selection.injector = std::move(device);
+        selection.layoutFollower = std::move(follower);
         selection.kind = Uinput;
         selection.log = QStringLiteral("Input back end: uinput (%1), %2").arg(why, keysNote);
         return selection;
@@ -126,7 +139,7 @@ InputBackend::Selection InputBackend::open(
         || (session.isWayland() && xDisplayReachable(session.display.toStdString()));
     selection.problem = uinputProblem(errorNumber, cause, fallback, session.isWayland());
     if (fallback) {
-        selection.injector = InputInjector::createNative();
+        selection.injector = xtestInjector();
         selection.kind = XTest;
         selection.log = QStringLiteral("Input back end: XTest, because uinput cannot be opened: %1")
                             .arg(cause);

@@ -28,6 +28,17 @@ constexpr std::uint32_t MouseHWheel = 0x1000;
 
 constexpr std::int32_t WheelDelta = 120;
 
+struct MouseButtonFlags {
+    std::uint32_t down;
+    std::uint32_t up;
+};
+// Left, right and middle, in the order Windows applies the bits of one record.
+constexpr MouseButtonFlags MouseButtons[] = {
+    { MouseLeftDown, MouseLeftUp },
+    { MouseRightDown, MouseRightUp },
+    { MouseMiddleDown, MouseMiddleUp },
+};
+
 constexpr int VkShift = 0x10;
 constexpr int VkControl = 0x11;
 constexpr int VkMenu = 0x12;

@@ -43,24 +43,18 @@ private slots:
     void missingDeviceIsReported();
 
 private:
-    std::shared_ptr<const XkbKeyMap> keys(const QString& layout);
+    std::shared_ptr<KeyMapSet> keys(const QString& layouts);
     QStringList readEvents(int fd);
     static void follow(QSet<int>& down, const QStringList& events);
-
-    QMap<QString, std::shared_ptr<const XkbKeyMap>> m_keys;
 };
 
-std::shared_ptr<const XkbKeyMap> TestInputInjectorUinput::keys(const QString& layout)
+// "fr(oss)", or a session's list "ru,us" with the first one active.
+std::shared_ptr<KeyMapSet> TestInputInjectorUinput::keys(const QString& layouts)
 {
-    if (!m_keys.contains(layout)) {
-        KeyboardLayout names;
-        names.layout = layout.section(QLatin1Char('('), 0, 0).toStdString();
-        names.variant = layout.section(QLatin1Char('('), 1)
-                            .chopped(layout.contains('(') ? 1 : 0)
-                            .toStdString();
-        m_keys[layout] = std::make_shared<const XkbKeyMap>(names);
-    }
-    return m_keys[layout];
+    KeyboardLayout names;
+    names.layout = layouts.section(QLatin1Char('('), 0, 0).toStdString();
+    names.variant = layouts.section(QLatin1Char('('), 1).remove(QLatin1Char(')')).toStdString();
+    return std::make_shared<KeyMapSet>(SessionLayouts::fromNames(names, "the test"));
 }
 
 QStringList TestInputInjectorUinput::readEvents(int fd)
@@ -179,6 +173,16 @@ void TestInputInjectorUinput::events_data()
         << "de" << tap(0xC0) << QStringList {}
         << "virtual key 0xC0 (\"grave\") not sent: the keyboard layout \"de\" "
            "has no key for it";
+    // Desktops match a non-Latin layout's shortcuts on the US positions.
+    const QStringList controlC = { key(KEY_LEFTCTRL, 1), syn, key(KEY_C, 1), syn,
+        key(KEY_LEFTCTRL, 0), syn, key(KEY_C, 0), syn };
+    for (const char* layouts : { "ru", "ru,us", "gr", "gr,us", "il", "il,us", "ru,de" })
+        QTest::addRow("%s: Ctrl+C on the C position", layouts)
+            << layouts
+            << Records { k(0xA2, 0x45, 1), k('C', 0x45, 1), k(0xA2, 0x45, 3), k('C', 0x45, 3) }
+            << controlC << "";
+    QTest::newRow("ru,de: Y where German has it")
+        << "ru,de" << tap('Y') << QStringList { key(KEY_Z, 1), syn, key(KEY_Z, 0), syn } << "";
     QTest::newRow("keypad digit needs Num Lock")
         << "us" << tap(0x61) << QStringList {} << "has no key for it";
     QTest::newRow("no such virtual key")

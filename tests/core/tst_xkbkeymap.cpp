@@ -1,7 +1,6 @@
-// Which key positions give a character on the us, fr and de layouts, and
-// where the session's layout is read from.
-#include "core/platform/linux/keyboardlayout.h"
-#include "core/platform/linux/xkbkeymap.h"
+// Which key positions give a character on the us, fr and de layouts, where
+// the session's layouts are read from, and what a non-Latin layout borrows.
+#include "core/platform/linux/keymapset.h"
 
 #include <linux/input-event-codes.h>
 #include <xkbcommon/xkbcommon-keysyms.h>
@@ -22,6 +21,8 @@ private slots:
     void strokes();
     void sources_data();
     void sources();
+    void borrowed_data();
+    void borrowed();
 
 private:
     QTemporaryDir m_dir;
@@ -137,46 +138,65 @@ void TestXkbKeyMap::sources_data()
     QTest::addColumn<QString>("service"); // the locale service's layout; empty: silent
     QTest::addColumn<QString>("layout"); // described
     QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("desktop"); // the desktop's layouts, active first; empty: silent
 
     const QString debian = "# KEYBOARD CONFIGURATION FILE\nXKBMODEL=\"pc105\"\nXKBLAYOUT=\"fr\"\n"
                            "XKBVARIANT=\"oss\"\nXKBOPTIONS=\"\"\n\nBACKSPACE=\"guess\"\n";
-    QTest::newRow("environment first") << "de;nodeadkeys" << debian << "es"
-                                       << "de(nodeadkeys)"
-                                       << "the XKB_DEFAULT_* variables";
+    QTest::newRow("desktop first") << "de;nodeadkeys" << debian << "es"
+                                   << "fr, us (active: fr)"
+                                   << "the desktop"
+                                   << "fr,us";
+    QTest::newRow("a list in the keyboard file") << ""
+                                                 << "XKBLAYOUT=us,ru\nXKBVARIANT=\",phonetic\"\n"
+                                                 << ""
+                                                 << "us, ru(phonetic) (active: us)"
+                                                 << "file"
+                                                 << "";
+    QTest::newRow("environment next") << "de;nodeadkeys" << debian << "es"
+                                      << "de(nodeadkeys)"
+                                      << "the XKB_DEFAULT_* variables"
+                                      << "";
     QTest::newRow("then the keyboard file") << "" << debian << "es"
                                             << "fr(oss)"
-                                            << "file";
+                                            << "file"
+                                            << "";
     QTest::newRow("single quotes, export, comment")
         << ""
         << "export XKBLAYOUT='be'\nXKBVARIANT=nodeadkeys # x\n"
         << ""
         << "be(nodeadkeys)"
-        << "file";
+        << "file"
+        << "";
     QTest::newRow("file without a layout") << ""
                                            << "XKBMODEL=pc105\n# XKBLAYOUT=fr\n"
                                            << "es"
                                            << "es"
-                                           << "the system's locale service";
+                                           << "the system's locale service"
+                                           << "";
     QTest::newRow("no file") << ""
                              << "-"
                              << "ch"
                              << "ch"
-                             << "the system's locale service";
+                             << "the system's locale service"
+                             << "";
     QTest::newRow("nothing says: us") << ""
                                       << "-"
                                       << ""
                                       << "us"
-                                      << "the default";
+                                      << "the default"
+                                      << "";
     QTest::newRow("empty file, silent service") << ""
                                                 << ""
                                                 << ""
                                                 << "us"
-                                                << "the default";
+                                                << "the default"
+                                                << "";
     QTest::newRow("variant alone is no layout") << ";dvorak"
                                                 << "-"
                                                 << ""
                                                 << "us"
-                                                << "the default";
+                                                << "the default"
+                                                << "";
 }
 
 void TestXkbKeyMap::sources()
@@ -186,6 +206,7 @@ void TestXkbKeyMap::sources()
     QFETCH(QString, service);
     QFETCH(QString, layout);
     QFETCH(QString, source);
+    QFETCH(QString, desktop);
 
     if (!environment.section(';', 0, 0).isEmpty())
         qputenv("XKB_DEFAULT_LAYOUT", environment.section(';', 0, 0).toUtf8());
@@ -197,17 +218,65 @@ void TestXkbKeyMap::sources()
         QVERIFY(keyboard.open(QIODevice::WriteOnly));
         keyboard.write(file.toUtf8());
     }
+    const auto desktopLayouts = [&] {
+        KeyboardLayout names;
+        names.layout = desktop.toStdString();
+        return SessionLayouts::fromNames(names, "the desktop");
+    };
     bool asked = false;
-    const KeyboardLayout resolved = KeyboardLayout::resolve(path.toStdString(), [&] {
-        asked = true;
-        KeyboardLayout answer;
-        answer.layout = service.toStdString();
-        return answer;
-    });
-    QCOMPARE(QString::fromStdString(resolved.describe()), layout);
-    QCOMPARE(QString::fromStdString(resolved.source), source == "file" ? path : source);
+    const SessionLayouts resolved
+        = SessionLayouts::resolve(desktopLayouts, path.toStdString(), [&] {
+              asked = true;
+              KeyboardLayout answer;
+              answer.layout = service.toStdString();
+              return answer;
+          });
+    QCOMPARE(QString::fromStdString(resolved.describe()),
+        layout + " from " + (source == "file" ? path : source));
     // The service is a round trip over the system bus: only when needed.
     QCOMPARE(asked, source == "the system's locale service" || source == "the default");
+}
+
+void TestXkbKeyMap::borrowed_data()
+{
+    QTest::addColumn<QString>("layouts"); // the first one active
+    QTest::addColumn<uint>("keysym");
+    QTest::addColumn<int>("code"); // 0: refused
+    QTest::addColumn<QString>("lender"); // empty: the active layout has the key
+
+    for (const char* layout : { "ru", "ua", "gr", "il", "ara", "in" })
+        QTest::addRow("%s: c from us", layout) << layout << uint(XKB_KEY_c) << KEY_C << "us";
+    for (const char* layouts : { "ru,us", "gr,us", "il,us" })
+        QTest::addRow("%s: c from us", layouts) << layouts << uint(XKB_KEY_c) << KEY_C << "us";
+    QTest::newRow("ru,de: y from de first") << "ru,de" << uint(XKB_KEY_y) << KEY_Z << "de";
+    QTest::newRow("ru: its own 1") << "ru" << uint(XKB_KEY_1) << KEY_1 << "";
+    QTest::newRow("us,ru: us active") << "us,ru" << uint(XKB_KEY_c) << KEY_C << "";
+    QTest::newRow("de,us: grave refused") << "de,us" << uint(XKB_KEY_grave) << 0 << "";
+    QTest::newRow("xx,us: unknown refused") << "xx,us" << uint(XKB_KEY_c) << 0 << "";
+}
+
+void TestXkbKeyMap::borrowed()
+{
+    QFETCH(QString, layouts);
+    QFETCH(uint, keysym);
+    QFETCH(int, code);
+    QFETCH(QString, lender);
+
+    KeyboardLayout names;
+    names.layout = layouts.toStdString();
+    QStringList notices;
+    KeyMapSet keys(SessionLayouts::fromNames(names, "the test"),
+        [&notices](const std::string& notice) { notices << QString::fromStdString(notice); });
+    for (int time = 0; time < 2; ++time) {
+        KeyStroke stroke;
+        std::string reason;
+        QCOMPARE(keys.strokeFor(keysym, &stroke, &reason), code != 0);
+        QCOMPARE(stroke.code, code);
+        QCOMPARE(reason.empty(), code != 0);
+    }
+    QCOMPARE(notices.size(), lender.isEmpty() ? 0 : 1);
+    if (!lender.isEmpty())
+        QVERIFY2(notices.first().contains("in \"" + lender + "\""), qPrintable(notices.first()));
 }
 
 QTEST_GUILESS_MAIN(TestXkbKeyMap)

@@ -10,6 +10,11 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include <X11/XKBlib.h>
+#include <X11/Xlib.h>
+
+#include <csignal>
+
 namespace {
 
 const QString mainWindowTitle = QStringLiteral("^KORVane$");
@@ -66,17 +71,61 @@ void screenshot(const QString& windowId, const QString& name)
         qWarning("%s shows nothing drawn yet", qPrintable(name));
 }
 
-// A user configuration: the device at `port`, left channel types the A key,
-// right channel clicks the left mouse button.
-void writeConfiguration(const QString& port, const QString& theme)
+// A user configuration: the device at `port`, by default the left channel
+// types the A key and the right channel clicks the left mouse button.
+void writeConfiguration(const QString& port, const QString& theme,
+    const QString& channels = QStringLiteral(
+        R"("left_channel":{"enabled":true,"mode":"KEYBOARD","click_type":"LEFT","key":65,"modifier":0,"native":"0"},
+            "right_channel":{"enabled":true,"mode":"MOUSE","click_type":"LEFT","key":32,"modifier":0,"native":"0"})"))
 {
     writeFile(homeFile(QStringLiteral("korvane.json")),
         QStringLiteral(R"({"configuration":{"application":{"theme":"%2","runStartup":false},
-            "switch":{"serial_name":"%1","input_left":"L","input_right":"R",
-            "left_channel":{"enabled":true,"mode":"KEYBOARD","click_type":"LEFT","key":65,"modifier":0,"native":"0"},
-            "right_channel":{"enabled":true,"mode":"MOUSE","click_type":"LEFT","key":32,"modifier":0,"native":"0"}}}})")
-            .arg(port, theme)
+            "switch":{"serial_name":"%1","input_left":"L","input_right":"R",%3}}})")
+            .arg(port, theme, channels)
             .toUtf8());
+}
+
+// The buttons and keys the X server holds down, whoever pressed them.
+QStringList heldOnServer(Display* display)
+{
+    QStringList held;
+    Window root, child;
+    int x, y, rootX, rootY;
+    unsigned int mask = 0;
+    XQueryPointer(
+        display, DefaultRootWindow(display), &root, &child, &rootX, &rootY, &x, &y, &mask);
+    for (unsigned int button = 1; button <= 5; ++button) {
+        if (mask & (Button1Mask << (button - 1)))
+            held << QStringLiteral("button %1").arg(button);
+    }
+    char keys[32];
+    XQueryKeymap(display, keys);
+    for (int code = 0; code < 256; ++code) {
+        if (keys[code / 8] & (1 << (code % 8)))
+            held << XKeysymToString(XkbKeycodeToKeysym(display, KeyCode(code), 0, 0));
+    }
+    return held;
+}
+
+// The process `parent` started as `program` (its name as the kernel keeps it).
+qint64 childProcess(qint64 parent, const QString& program)
+{
+    const QStringList processes = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
+    for (const QString& process : processes) {
+        const QString stat = QString::fromLatin1(readFile("/proc/" + process + "/stat"));
+        if (stat.section(QLatin1Char(')'), -1).section(QLatin1Char(' '), 2, 2).toLongLong()
+                == parent
+            && program.startsWith(readFile("/proc/" + process + "/comm").trimmed()))
+            return process.toLongLong();
+    }
+    return 0;
+}
+
+// Ended and reaped, or ended and waiting for whoever adopted it to reap it.
+bool processGone(qint64 pid)
+{
+    const QByteArray stat = readFile(QStringLiteral("/proc/%1/stat").arg(pid));
+    return stat.isEmpty() || stat.mid(stat.lastIndexOf(')') + 2, 1) == "Z";
 }
 
 // Another X client that takes the focus and reports what it receives.
@@ -226,13 +275,9 @@ private slots:
     {
         const QString port = QDir::tempPath() + QStringLiteral("/switch-latch");
         Switch device(port);
-        writeFile(homeFile(QStringLiteral("korvane.json")),
-            QStringLiteral(R"({"configuration":{"application":{"theme":"LIGHT","runStartup":false},
-                "switch":{"serial_name":"%1","input_left":"L","input_right":"R",
-                "left_channel":{"enabled":true,"mode":"MOUSE","click_type":"LEFT","key":32,
-                    "modifier":0,"native":"0","latch":true}}}})")
-                .arg(port)
-                .toUtf8());
+        writeConfiguration(
+            port, QStringLiteral("LIGHT"), QStringLiteral(R"("left_channel":{"enabled":true,
+            "mode":"MOUSE","click_type":"LEFT","key":32,"modifier":0,"native":"0","latch":true})"));
 
         ProgramRunner korvane(QStringLiteral(KORVANE_PROGRAM));
         korvane.start();
@@ -350,6 +395,64 @@ private slots:
         QVERIFY(seen.indexOf(QStringLiteral("key-press b"))
             < seen.indexOf(QStringLiteral("key-press a")));
         QVERIFY(korvane.terminate());
+    }
+
+    void nothingStaysHeldWhenKorvaneEnds_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::addColumn<QStringList>("guardSays");
+        // Killed, Korvane cannot let go: its XTest guard does.
+        QTest::newRow("kill -9") << int(SIGKILL)
+                                 << QStringList { "korvane-xtest-guard: Korvane ended without "
+                                                  "letting go; released a, Shift_L, button 1" };
+        QTest::newRow("end signal") << int(SIGTERM) << QStringList();
+    }
+
+    // A latched button and a latched Shift+A are down on the X server when
+    // Korvane ends; afterwards nothing is, and the guard is gone too.
+    void nothingStaysHeldWhenKorvaneEnds()
+    {
+        QFETCH(int, signal);
+        QFETCH(QStringList, guardSays);
+        const QString port = QDir::tempPath() + QStringLiteral("/switch-held");
+        Switch device(port);
+        writeConfiguration(port, QStringLiteral("LIGHT"),
+            QStringLiteral(R"("left_channel":{"enabled":true,"mode":"MOUSE","click_type":"LEFT",
+                "key":32,"modifier":0,"native":"0","latch":true},
+            "right_channel":{"enabled":true,"mode":"KEYBOARD","click_type":"LEFT","key":65,
+                "modifier":33554432,"native":"0","latch":true})"));
+        // The guard writes to Korvane's standard error after Korvane is gone;
+        // a copy in a file outlives the pipe this test reads (tee -p goes on
+        // writing it when that pipe is closed).
+        const QString errors = QDir::tempPath() + QStringLiteral("/errors.log");
+        ProgramRunner korvane(QStringLiteral("/bin/bash"));
+        korvane.start({ QStringLiteral("-c"), QStringLiteral(R"(exec "$0" 2> >(tee -p "$1" >&2))"),
+            QStringLiteral(KORVANE_PROGRAM), errors });
+        QVERIFY2(korvane.waitForLog(QStringLiteral("Start listening on serial port ") + port),
+            qPrintable(korvane.log()));
+
+        std::unique_ptr<Display, int (*)(Display*)> display(XOpenDisplay(nullptr), XCloseDisplay);
+        QVERIFY(display);
+        device.press('l');
+        device.press('r');
+        const QStringList held { "button 1", "a", "Shift_L" };
+        QTRY_COMPARE_WITH_TIMEOUT(heldOnServer(display.get()), held, 10000);
+        const qint64 guard = childProcess(korvane.pid(), QStringLiteral("korvane-xtest-guard"));
+        QVERIFY(guard > 0);
+        // Its socket, /dev/null, Korvane's standard error and its X
+        // connection: not the serial port nor anything else of Korvane's.
+        QCOMPARE(QDir(QStringLiteral("/proc/%1/fd").arg(guard))
+                     .entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System),
+            (QStringList { "0", "1", "2", "3" }));
+
+        ::kill(pid_t(korvane.pid()), signal);
+        QVERIFY(korvane.waitForFinished());
+        QTRY_COMPARE_WITH_TIMEOUT(heldOnServer(display.get()), QStringList(), 2000);
+        QTRY_VERIFY_WITH_TIMEOUT(processGone(guard), 2000);
+        QTRY_COMPARE(QString::fromLocal8Bit(readFile(errors))
+                         .split(QLatin1Char('\n'))
+                         .filter(QStringLiteral("korvane-xtest-guard")),
+            guardSays);
     }
 
     // Plain GNOME has no tray area: no box waits for a click, the switch starts

@@ -1,7 +1,6 @@
 #include "core/platform/linux/keyboardlayout.h"
 
 #include <cstdlib>
-#include <fstream>
 #include <sstream>
 
 namespace korvane::core {
@@ -46,6 +45,11 @@ std::string KeyboardLayout::describe() const
     return text;
 }
 
+std::string KeyboardLayout::identity() const
+{
+    return model + "|" + layout + "|" + variant + "|" + options;
+}
+
 KeyboardLayout KeyboardLayout::fromEnvironment()
 {
     KeyboardLayout names;
@@ -55,7 +59,6 @@ KeyboardLayout KeyboardLayout::fromEnvironment()
     names.model = environment("XKB_DEFAULT_MODEL");
     names.variant = environment("XKB_DEFAULT_VARIANT");
     names.options = environment("XKB_DEFAULT_OPTIONS");
-    names.source = "the XKB_DEFAULT_* variables";
     return names;
 }
 
@@ -84,35 +87,6 @@ KeyboardLayout KeyboardLayout::fromKeyboardFile(const std::string& text)
     }
     if (names.layout.empty())
         return {};
-    return names;
-}
-
-KeyboardLayout KeyboardLayout::resolve(
-    const std::string& keyboardFilePath, const std::function<KeyboardLayout()>& localeService)
-{
-    KeyboardLayout names = fromEnvironment();
-    if (!names.layout.empty())
-        return names;
-    std::ifstream file(keyboardFilePath);
-    if (file) {
-        std::stringstream text;
-        text << file.rdbuf();
-        names = fromKeyboardFile(text.str());
-        if (!names.layout.empty()) {
-            names.source = keyboardFilePath;
-            return names;
-        }
-    }
-    if (localeService) {
-        names = localeService();
-        if (!names.layout.empty()) {
-            names.source = "the system's locale service";
-            return names;
-        }
-    }
-    names = {};
-    names.layout = "us";
-    names.source = "the default";
     return names;
 }
 

@@ -140,6 +140,9 @@ XkbKeyMap::XkbKeyMap(const KeyboardLayout& layout)
         if (reachable)
             m_strokes[keysym] = stroke;
     }
+    m_latin = true;
+    for (xkb_keysym_t letter = XKB_KEY_a; letter <= XKB_KEY_z && m_latin; ++letter)
+        m_latin = m_strokes.count(letter) != 0;
 }
 
 bool XkbKeyMap::strokeFor(unsigned long keysym, KeyStroke* stroke) const

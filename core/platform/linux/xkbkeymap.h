@@ -31,6 +31,10 @@ public:
 
     const KeyboardLayout& layout() const { return m_layout; }
     const std::string& error() const { return m_error; }
+    // Whether every letter a–z has a key: not so on Cyrillic, Greek, Hebrew,
+    // Arabic or Devanagari layouts, whose shortcuts desktops match on the
+    // positions of a Latin layout.
+    bool isLatin() const { return m_latin; }
 
     // The stroke with the fewest modifiers that gives the keysym in the
     // layout's first group; false when no key of the layout gives it without
@@ -43,6 +47,7 @@ public:
 private:
     KeyboardLayout m_layout;
     std::string m_error;
+    bool m_latin = false;
     std::map<unsigned long, KeyStroke> m_strokes;
 };
 

@@ -68,7 +68,7 @@ bool setUp(int fd)
 } // namespace
 
 std::unique_ptr<UinputInputInjector> UinputInputInjector::create(
-    std::shared_ptr<const XkbKeyMap> keys, int* errorNumber, std::string* reason, const char* path)
+    std::shared_ptr<KeyMapSet> keys, int* errorNumber, std::string* reason, const char* path)
 {
     const int fd = ::open(path, O_WRONLY | O_CLOEXEC);
     if (fd < 0 || !setUp(fd)) {
@@ -84,8 +84,7 @@ std::unique_ptr<UinputInputInjector> UinputInputInjector::create(
     return std::make_unique<UinputInputInjector>(fd, std::move(keys), true);
 }
 
-UinputInputInjector::UinputInputInjector(
-    int fd, std::shared_ptr<const XkbKeyMap> keys, bool isDevice)
+UinputInputInjector::UinputInputInjector(int fd, std::shared_ptr<KeyMapSet> keys, bool isDevice)
     : m_fd(fd)
     , m_isDevice(isDevice)
     , m_keys(std::move(keys))
@@ -129,15 +128,12 @@ bool UinputInputInjector::sendKey(int virtualKey, int /*scanCode*/, std::uint32_
     if (keysym == 0)
         return fail(hexText("virtual key ", virtualKey) + " has no key");
     KeyStroke stroke;
-    if (!m_keys || !m_keys->strokeFor(keysym, &stroke)) {
-        if (m_keys && !m_keys->error().empty())
-            return fail(hexText("virtual key ", virtualKey) + " not sent: " + m_keys->error());
-        // Never a neighbouring key instead: the user would get a character
-        // they did not ask for.
+    std::string reason = "no keyboard layout";
+    // Refused rather than sent on a neighbouring key: the user would get a
+    // character they did not ask for.
+    if (!m_keys || !m_keys->strokeFor(keysym, &stroke, &reason))
         return fail(hexText("virtual key ", virtualKey) + " (\"" + XkbKeyMap::keysymName(keysym)
-            + "\") not sent: the keyboard layout \""
-            + (m_keys ? m_keys->layout().describe() : std::string("?")) + "\" has no key for it");
-    }
+            + "\") not sent: " + reason);
     if (flags & input::KeyUp) {
         // Never pressed here: an up does no harm, unless another key holds
         // the same position.

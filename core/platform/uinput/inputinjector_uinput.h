@@ -2,7 +2,7 @@
 
 #include "core/korvane_core_export.h"
 #include "core/platform/inputinjector.h"
-#include "core/platform/linux/xkbkeymap.h"
+#include "core/platform/linux/keymapset.h"
 #include "core/platform/presscounter.h"
 
 #include <memory>
@@ -14,7 +14,8 @@ namespace korvane::core {
 // Input through the kernel's uinput device: one virtual keyboard and wheel
 // mouse that the kernel, X11, every Wayland compositor and the text console
 // take for real hardware. Keys are mapped to the positions that give the
-// wanted character in the session's layout.
+// wanted character in the session's active layout, which the key map set
+// follows while the injector runs.
 class KORVANE_CORE_EXPORT UinputInputInjector final : public InputInjector {
 public:
     static const char* const cstDevicePath;
@@ -22,12 +23,12 @@ public:
 
     // Creates the virtual device; null, with errno's value and the reason,
     // when the kernel refuses (module not loaded, no permission).
-    static std::unique_ptr<UinputInputInjector> create(std::shared_ptr<const XkbKeyMap> keys,
+    static std::unique_ptr<UinputInputInjector> create(std::shared_ptr<KeyMapSet> keys,
         int* errorNumber, std::string* reason, const char* path = cstDevicePath);
 
     // Writes the events to `fd` as they would go to the device, without
     // setting one up (the tests hand a pipe); the fd is closed on destruction.
-    UinputInputInjector(int fd, std::shared_ptr<const XkbKeyMap> keys, bool isDevice = false);
+    UinputInputInjector(int fd, std::shared_ptr<KeyMapSet> keys, bool isDevice = false);
     // Lets go of whatever is still down, then removes the device.
     ~UinputInputInjector() override;
 
@@ -59,7 +60,7 @@ private:
 
     int m_fd;
     bool m_isDevice;
-    std::shared_ptr<const XkbKeyMap> m_keys;
+    std::shared_ptr<KeyMapSet> m_keys;
     PressCounter m_down; // key and button codes
     std::vector<KeyPress> m_keyPresses; // in pressing order
 };

@@ -22,15 +22,6 @@ std::string lastErrorText(DWORD code)
     return text;
 }
 
-struct Button {
-    std::uint32_t down;
-    std::uint32_t up;
-};
-constexpr Button cstButtons[] = {
-    { input::MouseLeftDown, input::MouseLeftUp },
-    { input::MouseRightDown, input::MouseRightUp },
-    { input::MouseMiddleDown, input::MouseMiddleUp },
-};
 // Buttons count beside the virtual keys (0..255) under codes of their own.
 constexpr int cstButtonCodes = 1000;
 
@@ -55,10 +46,10 @@ public:
     {
         for (int i = 0; i < 3; ++i) {
             const int code = cstButtonCodes + i;
-            if ((flags & cstButtons[i].down) && !m_down.press(code))
-                flags &= ~cstButtons[i].down;
-            if ((flags & cstButtons[i].up) && !m_down.release(code))
-                flags &= ~cstButtons[i].up;
+            if ((flags & input::MouseButtons[i].down) && !m_down.press(code))
+                flags &= ~input::MouseButtons[i].down;
+            if ((flags & input::MouseButtons[i].up) && !m_down.release(code))
+                flags &= ~input::MouseButtons[i].up;
         }
         if (flags == 0)
             return succeed();
@@ -70,7 +61,7 @@ public:
         bool sent = true;
         for (int code : m_down.takeAll()) {
             if (code >= cstButtonCodes)
-                sent = sendMouseRecord(cstButtons[code - cstButtonCodes].up, 0) && sent;
+                sent = sendMouseRecord(input::MouseButtons[code - cstButtonCodes].up, 0) && sent;
             else
                 keybd_event(static_cast<BYTE>(code), static_cast<BYTE>(m_scanCodes[code & 0xFF]),
                     input::KeyExtended | input::KeyUp, 0);

@@ -113,6 +113,10 @@
         <source>scroll up</source>
         <translation>défilement vers le haut</translation>
     </message>
+    <message>
+        <source>%1: press the key of the second action</source>
+        <translation>%1 : appuyez sur la touche de la seconde action</translation>
+    </message>
 </context>
 <context>
     <name>ColorComboBox</name>
@@ -416,6 +420,10 @@
         <source>Middle mouse button held</source>
         <translation>Bouton du milieu de la souris maintenu</translation>
     </message>
+    <message>
+        <source>Switch presses do nothing until you start again, here or with the switch's pause gesture.</source>
+        <translation>Les appuis sur le contacteur sont sans effet jusqu'au redémarrage, ici ou par le geste de pause du contacteur.</translation>
+    </message>
 </context>
 <context>
     <name>LanguagePicker</name>
@@ -704,6 +712,152 @@
     </message>
 </context>
 <context>
+    <name>SecondActionSection</name>
+    <message>
+        <source>Left click</source>
+        <translation>Clic gauche</translation>
+    </message>
+    <message>
+        <source>Right click</source>
+        <translation>Clic droit</translation>
+    </message>
+    <message>
+        <source>Middle click</source>
+        <translation>Clic du milieu</translation>
+    </message>
+    <message>
+        <source>Double click</source>
+        <translation>Double clic</translation>
+    </message>
+    <message>
+        <source>Scroll up</source>
+        <translation>Défiler vers le haut</translation>
+    </message>
+    <message>
+        <source>Scroll down</source>
+        <translation>Défiler vers le bas</translation>
+    </message>
+    <message>
+        <source>%1: second action, %2</source>
+        <translation>%1 : seconde action, %2</translation>
+    </message>
+    <message>
+        <source>Second action</source>
+        <translation>Seconde action</translation>
+    </message>
+    <message>
+        <source>%1: second action</source>
+        <translation>%1 : seconde action</translation>
+    </message>
+    <message>
+        <source>A long or double press does something else</source>
+        <translation>Un appui long ou double fait autre chose</translation>
+    </message>
+    <message>
+        <source>Trigger</source>
+        <translation>Déclencheur</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Désactivée</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>désactivée</translation>
+    </message>
+    <message>
+        <source>Long press</source>
+        <translation>Appui long</translation>
+    </message>
+    <message>
+        <source>long press</source>
+        <translation>appui long</translation>
+    </message>
+    <message>
+        <source>Double press</source>
+        <translation>Double appui</translation>
+    </message>
+    <message>
+        <source>double press</source>
+        <translation>double appui</translation>
+    </message>
+    <message>
+        <source>A long press needs the line this button sends when let go (learn it above); this device has none, so use a double press.</source>
+        <translation>Un appui long a besoin de la ligne que ce bouton envoie quand on le relâche (apprenez-la plus haut) ; cet appareil n'en a pas, utilisez donc un double appui.</translation>
+    </message>
+    <message>
+        <source>Hold for (ms)</source>
+        <translation>Maintenir (ms)</translation>
+    </message>
+    <message>
+        <source>hold for, milliseconds</source>
+        <translation>maintenir, en millisecondes</translation>
+    </message>
+    <message>
+        <source>Second press within (ms)</source>
+        <translation>Second appui dans les (ms)</translation>
+    </message>
+    <message>
+        <source>second press within, milliseconds</source>
+        <translation>second appui dans les, en millisecondes</translation>
+    </message>
+    <message>
+        <source>A single press waits this long before it acts</source>
+        <translation>Un appui simple attend ce délai avant d'agir</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Souris</translation>
+    </message>
+    <message>
+        <source>mouse</source>
+        <translation>souris</translation>
+    </message>
+    <message>
+        <source>mouse action</source>
+        <translation>action de la souris</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Touche</translation>
+    </message>
+    <message>
+        <source>key</source>
+        <translation>touche</translation>
+    </message>
+    <message>
+        <source>key %1</source>
+        <translation>touche %1</translation>
+    </message>
+    <message>
+        <source>Press any key ...</source>
+        <translation>Appuyez sur une touche ...</translation>
+    </message>
+    <message>
+        <source>Pause or resume Korvane</source>
+        <translation>Mettre en pause ou reprendre Korvane</translation>
+    </message>
+    <message>
+        <source>pause or resume Korvane</source>
+        <translation>mettre en pause ou reprendre Korvane</translation>
+    </message>
+</context>
+<context>
+    <name>SoundCuesSwitch</name>
+    <message>
+        <source>Sound cues for presses, pause and resume</source>
+        <translation>Signaux sonores pour les appuis, la pause et la reprise</translation>
+    </message>
+    <message>
+        <source>A short sound when a press acts or is ignored, and when Korvane pauses or resumes</source>
+        <translation>Un son bref quand un appui agit ou est ignoré, et quand Korvane se met en pause ou reprend</translation>
+    </message>
+</context>
+<context>
     <name>SpinBoxIcon</name>
     <message>
         <source>(%1)</source>
@@ -746,6 +900,53 @@
     <message>
         <source>Select Primary Color</source>
         <translation>Sélectionner la couleur primaire</translation>
+    </message>
+</context>
+<context>
+    <name>SwitchTest</name>
+    <message>
+        <source>Switch test</source>
+        <translation>Test du contacteur</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Left button</source>
+        <translation>Bouton gauche</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>Right button</source>
+        <translation>Bouton droit</translation>
+    </message>
+    <message>
+        <source>Paused: the port is closed, no line arrives</source>
+        <translation>En pause : le port est fermé, aucune ligne n'arrive</translation>
+    </message>
+    <message>
+        <source>No line received yet</source>
+        <translation>Aucune ligne reçue pour l'instant</translation>
+    </message>
+    <message>
+        <source>Last line: %1</source>
+        <translation>Dernière ligne : %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>pressed</source>
+        <translation>appuyé</translation>
+    </message>
+    <message>
+        <source>not pressed</source>
+        <translation>relâché</translation>
     </message>
 </context>
 <context>

@@ -128,6 +128,15 @@ bool processGone(qint64 pid)
     return stat.isEmpty() || stat.mid(stat.lastIndexOf(')') + 2, 1) == "Z";
 }
 
+// Korvane started with the user file `json` ("%1" is the port), once it
+// listens on the port.
+bool startListening(ProgramRunner& korvane, const QString& port, const QString& json)
+{
+    writeFile(homeFile(QStringLiteral("korvane.json")), json.arg(port).toUtf8());
+    korvane.start();
+    return korvane.waitForLog(QStringLiteral("Start listening on serial port ") + port);
+}
+
 // Another X client that takes the focus and reports what it receives.
 class Probe {
 public:
@@ -313,8 +322,8 @@ private slots:
     {
         const QString port = QDir::tempPath() + QStringLiteral("/switch-double");
         Switch device(port);
-        writeFile(homeFile(QStringLiteral("korvane.json")),
-            QStringLiteral(R"({"configuration":{"application":{"theme":"LIGHT","runStartup":false,
+        const QString file
+            = QStringLiteral(R"({"configuration":{"application":{"theme":"LIGHT","runStartup":false,
                 "sound_cues":true},
                 "switch":{"serial_name":"%1","input_left":"L","input_right":"R",
                 "left_channel":{"enabled":true,"mode":"KEYBOARD","click_type":"LEFT","key":65,
@@ -322,13 +331,9 @@ private slots:
                     "second_mode":"KEYBOARD","second_key":66},
                 "right_channel":{"enabled":true,"mode":"MOUSE","click_type":"LEFT","key":32,
                     "modifier":0,"native":"0","second_trigger":"DOUBLE_PRESS",
-                    "second_mode":"PAUSE"}}}})")
-                .arg(port)
-                .toUtf8());
+                    "second_mode":"PAUSE"}}}})");
         ProgramRunner korvane(QStringLiteral(KORVANE_PROGRAM));
-        korvane.start();
-        QVERIFY2(korvane.waitForLog(QStringLiteral("Start listening on serial port ") + port),
-            qPrintable(korvane.log()));
+        QVERIFY2(startListening(korvane, port, file), qPrintable(korvane.log()));
         Probe probe;
         QVERIFY(probe.waitFor(QStringLiteral("ready")));
 
@@ -370,18 +375,14 @@ private slots:
     {
         const QString port = QDir::tempPath() + QStringLiteral("/switch-long");
         Switch device(port, QStringLiteral("L"), QStringLiteral("UP"));
-        writeFile(homeFile(QStringLiteral("korvane.json")),
-            QStringLiteral(R"({"configuration":{"application":{"theme":"LIGHT","runStartup":false},
+        const QString file = QStringLiteral(
+            R"({"configuration":{"application":{"theme":"LIGHT","runStartup":false},
                 "switch":{"serial_name":"%1","input_left":"L","release_left":"UP",
                 "left_channel":{"enabled":true,"mode":"KEYBOARD","click_type":"LEFT","key":65,
                     "modifier":0,"native":"0","second_trigger":"LONG_PRESS","long_press_ms":300,
-                    "second_mode":"KEYBOARD","second_key":66}}}})")
-                .arg(port)
-                .toUtf8());
+                    "second_mode":"KEYBOARD","second_key":66}}}})");
         ProgramRunner korvane(QStringLiteral(KORVANE_PROGRAM));
-        korvane.start();
-        QVERIFY2(korvane.waitForLog(QStringLiteral("Start listening on serial port ") + port),
-            qPrintable(korvane.log()));
+        QVERIFY2(startListening(korvane, port, file), qPrintable(korvane.log()));
         Probe probe;
         QVERIFY(probe.waitFor(QStringLiteral("ready")));
 

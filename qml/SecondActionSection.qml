@@ -247,7 +247,9 @@ ColumnLayout {
 
         signal chosen()
 
-        onToggled: if (checked) choice.chosen()
+        // Whatever checked it (a click, a key, a screen reader's action) is
+        // the choice; the binding below checking it is not.
+        onCheckedChanged: if (checked && choice.value !== choice.current) choice.chosen()
 
         Binding {
             target: choice

@@ -11,6 +11,7 @@
 #include "main/configurationfile.h"
 #include "main/controlsstyle.h"
 #include "main/displaysession.h"
+#include "main/messageoutput.h"
 #include "main/sceneregistration.h"
 #include "main/screensettings.h"
 #include "main/settingssaver.h"
@@ -90,6 +91,7 @@ int runPass(int& argc, char** argv, bool& finished)
         return 1;
     }
     setIdentity();
+    MessageOutput messageOutput;
 
     // A logout, `kill` or Ctrl+C ends the run like "Exit" does, so the
     // write-back below still runs. A request that comes before the event loop

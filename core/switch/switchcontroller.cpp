@@ -482,12 +482,13 @@ void SwitchController::cancelLearning()
 
 void SwitchController::lineReceived(const QString& line)
 {
-    Batch batch(*this);
     showLine(line);
     // A blank line is noise and learns nothing; any other line is kept as
-    // the device sent it, since the link compares whole lines.
+    // the device sent it, since the link compares whole lines. Lines that
+    // learn nothing change no state: every press passes here.
     if (m_learningChannel < 0 || line.trimmed().isEmpty())
         return;
+    Batch batch(*this);
     const int channel = m_learningChannel;
     // The device sends a button's press line before its release line.
     if (channel >= 2 && comparedLine(line) == comparedLine(channelLine(channel - 2)))

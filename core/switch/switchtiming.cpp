@@ -307,13 +307,19 @@ void SwitchTiming::poll()
 
 void SwitchTiming::schedule()
 {
+    // A plain click needs the safety release on its press and no longer on
+    // its release, microseconds later. A timer that fires early only makes
+    // poll() find nothing due, so a running one is kept while it fires in
+    // time, and one no longer needed fires once for nothing: no timer is
+    // armed and disarmed for every press.
     const qint64 deadline = nextDeadline();
-    if (deadline < 0) {
-        m_timer.stop();
+    if (deadline < 0)
         return;
-    }
-    const qint64 wait = std::max<qint64>(0, deadline - m_clock());
-    m_timer.start(static_cast<int>(std::min<qint64>(wait, cst_safety_release_ms)));
+    const qint64 wait
+        = std::min<qint64>(std::max<qint64>(0, deadline - m_clock()), cst_safety_release_ms);
+    if (m_timer.isActive() && m_timer.remainingTime() <= wait)
+        return;
+    m_timer.start(static_cast<int>(wait));
 }
 
 } // namespace korvane::core

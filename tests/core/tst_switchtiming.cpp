@@ -355,10 +355,13 @@ private slots:
         QVERIFY(m_seen.isEmpty());
     }
 
-    // The timer on the real monotonic clock wakes the object: no poll by hand.
+    // The timer on the real monotonic clock wakes the object: no poll by hand,
+    // also right after a plain click left the safety release armed.
     void realClockEndsTheHold()
     {
         m_timing->setClock(nullptr);
+        m_timing->press(0);
+        m_timing->release(0);
         m_timing->setRules(0, parseRules(QStringLiteral("hold=30")));
         QSignalSpy up(m_timing, &SwitchTiming::up);
         m_timing->press(0);

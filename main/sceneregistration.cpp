@@ -12,6 +12,8 @@
 #include "datamodel/configuration.h"
 #include "datamodel/language.h"
 #include "datamodel/modeclass.h"
+#include "datamodel/secondmodeclass.h"
+#include "datamodel/secondtriggerclass.h"
 
 #include <QQmlContext>
 #include <QQmlEngine>
@@ -32,6 +34,8 @@ void registerSceneTypes()
     qmlRegisterType<core::ApplicationInterface>(uri, 1, 0, "ApplicationInterface");
     qRegisterMetaType<ModeClass::Type>("Mode");
     qRegisterMetaType<ClickTypeClass::Type>("ClickType");
+    qRegisterMetaType<SecondTriggerClass::Type>("SecondTrigger");
+    qRegisterMetaType<SecondModeClass::Type>("SecondMode");
     qmlRegisterType<Language>("com.tarnel", 1, 0, "Language");
     qmlRegisterUncreatableType<ConfigurationApplication>(uri, 1, 0, "ConfigurationApplication",
         QStringLiteral("ConfigurationApplication (from module core) may not be created directly."));
@@ -43,6 +47,10 @@ void registerSceneTypes()
         uri, 1, 0, "Mode", QStringLiteral("Not creatable as it is an enum type"));
     qmlRegisterUncreatableType<ClickTypeClass>(
         uri, 1, 0, "ClickType", QStringLiteral("Not creatable as it is an enum type"));
+    qmlRegisterUncreatableType<SecondTriggerClass>(
+        uri, 1, 0, "SecondTrigger", QStringLiteral("Not creatable as it is an enum type"));
+    qmlRegisterUncreatableType<SecondModeClass>(
+        uri, 1, 0, "SecondMode", QStringLiteral("Not creatable as it is an enum type"));
     qmlRegisterSingletonType<common::PathTool>(
         uri, 1, 0, "PathTool", &common::PathTool::qmlInstance);
 }

@@ -17,6 +17,8 @@ Item {
     property var configuration: null
     // Hides the enable switch.
     property bool forceEnabled: true
+    // The button sends a line of its own when let go.
+    property bool releases: false
     // Tint of the tile pictures.
     property color iconColor: Material.iconColor
     // Background of the key capture overlay: the card's.
@@ -86,6 +88,13 @@ Item {
         var text = appInterface.keyString(event.key, event.modifiers)
         if (text === "")
             return false
+        if (keyOverlay.forSecond) {
+            root.configuration.secondKey = event.key
+            root.configuration.secondModifiers = event.modifiers
+            root.configuration.secondMode = SecondMode.KEYBOARD
+            keyOverlay.close()
+            return true
+        }
         root.configuration.key = event.key
         root.configuration.modifiers = event.modifiers
         root.configuration.nativeScanCode = event.nativeScanCode
@@ -94,10 +103,11 @@ Item {
         return true
     }
 
-    function keyText() {
+    function keyText(second) {
         if (!root.configuration)
             return qsTr("Enter a key...")
-        var text = appInterface.keyString(root.configuration.key, root.configuration.modifiers)
+        var text = second ? appInterface.keyString(root.configuration.secondKey, root.configuration.secondModifiers)
+                          : appInterface.keyString(root.configuration.key, root.configuration.modifiers)
         return text !== "" ? text : qsTr("Enter a key...")
     }
 
@@ -343,6 +353,22 @@ Item {
             channelName: root.title
             configuration: root.configuration
         }
+
+        SecondActionSection {
+            id: secondSection
+
+            objectName: "secondSection"
+            Layout.fillWidth: true
+            channelName: root.title
+            configuration: root.configuration
+            releases: root.releases
+            keyText: root.keyText(true)
+
+            onKeyRequested: {
+                keyOverlay.forSecond = true
+                keyOverlay.open()
+            }
+        }
     }
 
     OverlayView {
@@ -352,6 +378,8 @@ Item {
         // not to the top of the window.
         property Item focusBefore: null
         property bool visualFocusBefore: false
+        // The key asked for is the second action's.
+        property bool forSecond: false
 
         objectName: "keyOverlay"
         // Half the window, centred on it, whatever the panel's own place.
@@ -370,6 +398,7 @@ Item {
             if (focusBefore)
                 focusBefore.forceActiveFocus(visualFocusBefore ? Qt.TabFocusReason : Qt.OtherFocusReason)
             focusBefore = null
+            forSecond = false
         }
 
         background: Rectangle {
@@ -383,7 +412,8 @@ Item {
             width: parent.width - 40
             horizontalAlignment: Text.AlignHCenter
             wrapMode: Text.WordWrap
-            text: qsTr("%1: press the key this button sends").arg(root.title)
+            text: keyOverlay.forSecond ? qsTr("%1: press the key of the second action").arg(root.title)
+                                       : qsTr("%1: press the key this button sends").arg(root.title)
         }
 
         MouseArea {
@@ -398,7 +428,8 @@ Item {
             anchors.fill: parent
             focus: true
             Accessible.role: Accessible.Dialog
-            Accessible.name: qsTr("%1: press the key this button sends").arg(root.title)
+            Accessible.name: keyOverlay.forSecond ? qsTr("%1: press the key of the second action").arg(root.title)
+                                                  : qsTr("%1: press the key this button sends").arg(root.title)
 
             // Application shortcuts (Ctrl+Q quits, F11 goes full screen) must
             // not fire while the user is choosing a key: take them as keys.

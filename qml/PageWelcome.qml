@@ -449,6 +449,14 @@ StackPage {
                             text: root.controller ? root.controller.statusDetail : ""
                         }
 
+                        SwitchTest {
+                            objectName: "switchTest"
+                            Layout.fillWidth: true
+                            controller: root.controller
+                            activeColor: root.colors.running
+                            idleColor: root.colors.boundary
+                        }
+
                         // What a latched channel keeps pressed until its next press.
                         LabelIcon {
                             id: heldLabel
@@ -537,6 +545,7 @@ StackPage {
                         forceEnabled: false
                         title: qsTr("Left Channel")
                         configuration: configurationLeftChannel
+                        releases: root.controller ? root.controller.leftReleases : false
                         iconColor: root.iconColor
                         overlayColor: root.cardColor
                     }
@@ -561,6 +570,7 @@ StackPage {
                         forceEnabled: false
                         title: qsTr("Right Channel")
                         configuration: configurationRightChannel
+                        releases: root.controller ? root.controller.rightReleases : false
                         iconColor: root.iconColor
                         overlayColor: root.cardColor
                     }

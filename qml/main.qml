@@ -236,6 +236,9 @@ Gui.PageStackWindow {
         link: mouseCom
         configuration: configurationSwitch
         channels: appInterface.channels
+
+        // The switch's own pause gesture says so as the tray does.
+        onPausedFromSwitch: window.showTrayMessage(paused ? qsTr("%1 is paused.") : qsTr("%1 is running ..."))
     }
 
     SystemTrayIcon {

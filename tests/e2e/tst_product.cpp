@@ -104,6 +104,15 @@ bool processGone(qint64 pid)
     return stat.isEmpty() || stat.mid(stat.lastIndexOf(')') + 2, 1) == "Z";
 }
 
+// Korvane started with the user file `json` ("%1" is the port), once it
+// listens on the port.
+bool startListening(ProgramRunner& korvane, const QString& port, const QString& json)
+{
+    writeFile(homeFile(QStringLiteral("korvane.json")), json.arg(port).toUtf8());
+    korvane.start();
+    return korvane.waitForLog(QStringLiteral("Start listening on serial port ") + port);
+}
+
 // Another X client that takes the focus and reports what it receives.
 class Probe {
 public:
@@ -144,15 +153,17 @@ private:
     QString m_seen;
 };
 
-// The virtual switch device; "l" and "r" on its input press the buttons.
+// The virtual switch device; "l" and "r" on its input press the buttons,
+// which send the lines `left` and `right`.
 class Switch {
 public:
-    explicit Switch(const QString& link)
+    explicit Switch(const QString& link, const QString& left = QStringLiteral("L"),
+        const QString& right = QStringLiteral("R"))
     {
         m_process.setProcessChannelMode(QProcess::MergedChannels);
         m_process.start(QStringLiteral(KORVANE_SWITCH_SIM),
-            { QStringLiteral("--link"), link, QStringLiteral("--left"), QStringLiteral("L"),
-                QStringLiteral("--right"), QStringLiteral("R") });
+            { QStringLiteral("--link"), link, QStringLiteral("--left"), left,
+                QStringLiteral("--right"), right });
         m_process.waitForReadyRead(5000);
     }
     ~Switch()
@@ -160,9 +171,11 @@ public:
         m_process.kill();
         m_process.waitForFinished();
     }
-    void press(char button)
+    void press(char button) { press(QByteArray(1, button)); }
+    // Several presses in one go, as fast as the device sends them.
+    void press(const QByteArray& buttons)
     {
-        m_process.write(QByteArray(1, button));
+        m_process.write(buttons);
         m_process.waitForBytesWritten();
     }
 
@@ -275,6 +288,90 @@ private slots:
         QCOMPARE(seen.count(QStringLiteral("button-press 1 ")), 1);
         QVERIFY(korvane.terminate());
         QCOMPARE(korvane.exitCode(), 0);
+    }
+
+    // A double press of the left button types its second action's key, a
+    // single one its first; the right button's double press pauses Korvane
+    // (a press then sends nothing) and resumes it. Sound cues are on, and
+    // without a sound device that costs one log line.
+    void doublePressAndPauseGesture()
+    {
+        const QString port = QDir::tempPath() + QStringLiteral("/switch-double");
+        Switch device(port);
+        const QString file
+            = QStringLiteral(R"({"configuration":{"application":{"theme":"LIGHT","runStartup":false,
+                "sound_cues":true},
+                "switch":{"serial_name":"%1","input_left":"L","input_right":"R",
+                "left_channel":{"enabled":true,"mode":"KEYBOARD","click_type":"LEFT","key":65,
+                    "modifier":0,"native":"0","second_trigger":"DOUBLE_PRESS",
+                    "second_mode":"KEYBOARD","second_key":66},
+                "right_channel":{"enabled":true,"mode":"MOUSE","click_type":"LEFT","key":32,
+                    "modifier":0,"native":"0","second_trigger":"DOUBLE_PRESS",
+                    "second_mode":"PAUSE"}}}})");
+        ProgramRunner korvane(QStringLiteral(KORVANE_PROGRAM));
+        QVERIFY2(startListening(korvane, port, file), qPrintable(korvane.log()));
+        Probe probe;
+        QVERIFY(probe.waitFor(QStringLiteral("ready")));
+
+        device.press("ll");
+        QVERIFY2(probe.waitFor(QStringLiteral("key-release b")), qPrintable(probe.seen()));
+        device.press('l');
+        QVERIFY2(probe.waitFor(QStringLiteral("key-release a")), qPrintable(probe.seen()));
+        QCOMPARE(probe.seen().count(QStringLiteral("key-press ")), 2);
+
+        device.press("rr");
+        QVERIFY2(korvane.waitForLog(QStringLiteral("Paused by the switch's pause gesture")),
+            qPrintable(korvane.log()));
+        device.press('l');
+        // Nothing may arrive: watched for longer than the double press window.
+        QVERIFY2(!QTest::qWaitFor(
+                     [&] { return probe.seen().count(QStringLiteral("key-press ")) > 2; }, 1000),
+            qPrintable(probe.seen()));
+        device.press("rr");
+        QVERIFY2(korvane.waitForLog(QStringLiteral("Resumed by the switch's pause gesture")),
+            qPrintable(korvane.log()));
+        device.press('l');
+        QVERIFY2(
+            QTest::qWaitFor(
+                [&] { return probe.seen().count(QStringLiteral("key-release a")) == 2; }, 10000),
+            qPrintable(probe.seen()));
+        QVERIFY(!probe.seen().contains(QStringLiteral("button-press")));
+
+        QVERIFY(korvane.terminate());
+        QCOMPARE(korvane.logCount(QStringLiteral("No sound output device")), 1);
+        QVERIFY2(!korvane.log().contains(QStringLiteral("PulseAudio"), Qt::CaseInsensitive)
+                && !korvane.log().contains(QStringLiteral("QSoundEffect")),
+            qPrintable(korvane.log()));
+    }
+
+    // With a release line (here the device's second button), holding the
+    // button types the second action's key while it is down; a short press
+    // types the first.
+    void longPressWithReleaseLine()
+    {
+        const QString port = QDir::tempPath() + QStringLiteral("/switch-long");
+        Switch device(port, QStringLiteral("L"), QStringLiteral("UP"));
+        const QString file = QStringLiteral(
+            R"({"configuration":{"application":{"theme":"LIGHT","runStartup":false},
+                "switch":{"serial_name":"%1","input_left":"L","release_left":"UP",
+                "left_channel":{"enabled":true,"mode":"KEYBOARD","click_type":"LEFT","key":65,
+                    "modifier":0,"native":"0","second_trigger":"LONG_PRESS","long_press_ms":300,
+                    "second_mode":"KEYBOARD","second_key":66}}}})");
+        ProgramRunner korvane(QStringLiteral(KORVANE_PROGRAM));
+        QVERIFY2(startListening(korvane, port, file), qPrintable(korvane.log()));
+        Probe probe;
+        QVERIFY(probe.waitFor(QStringLiteral("ready")));
+
+        device.press('l');
+        QVERIFY2(probe.waitFor(QStringLiteral("key-release b")), qPrintable(probe.seen()));
+        device.press('r');
+        device.press("lr");
+        QVERIFY2(probe.waitFor(QStringLiteral("key-release a")), qPrintable(probe.seen()));
+        const QString seen = probe.seen();
+        QCOMPARE(seen.count(QStringLiteral("key-press ")), 2);
+        QVERIFY(seen.indexOf(QStringLiteral("key-press b"))
+            < seen.indexOf(QStringLiteral("key-press a")));
+        QVERIFY(korvane.terminate());
     }
 
     void nothingStaysHeldWhenKorvaneEnds_data()

@@ -204,6 +204,21 @@ def main():
         latch.queryAction().doAction(0)
         wait_until("the latch to show checked", lambda: "checked" in states(latch))
 
+        # The second action: unfolded, a double press that pauses Korvane; and
+        # the switch test's lights, named with their state.
+        second = find("Left Channel: second action")
+        if second is None:
+            fail("the second action's button is named after its channel")
+        second.queryAction().doAction(0)
+        for name in ("Left Channel: second action, double press",
+                     "Left Channel: second action, pause or resume Korvane"):
+            choice = wait_until(name, lambda: find(name))
+            choice.queryAction().doAction(0)
+            wait_until(name + " to show checked", lambda: "checked" in states(choice))
+        for name in ("Left button: not pressed", "Right button: not pressed"):
+            if find(name) is None:
+                fail("the switch test's light is heard as %r" % name)
+
         english = texts()
         app_process.send_signal(signal.SIGTERM)
         app_process.wait(TIMEOUT)
@@ -215,6 +230,8 @@ def main():
             fail("the chosen tile is saved: %r" % left)
         if left.get("hold_ms") != 250 or left.get("latch") is not True:
             fail("the timing set by the screen reader is saved: %r" % left)
+        if left.get("second_trigger") != "DOUBLE_PRESS" or left.get("second_mode") != "PAUSE":
+            fail("the second action set by the screen reader is saved: %r" % left)
 
         app_process, app = start("fr")
         wait_until("the French window", lambda: find("Canal gauche"))

@@ -444,6 +444,81 @@ Item {
             configurationLeftChannel[data.property] = 0
         }
 
+        // The second action from the keyboard alone: the trigger, its time and
+        // the action; a long press offered only to a button with a release line.
+        function test_second_action_by_keyboard_data() {
+            return [
+                { tag: "with a release line", releases: true },
+                { tag: "without a release line", releases: false }
+            ]
+        }
+
+        function test_second_action_by_keyboard(data) {
+            store(Mode.MOUSE, ClickType.LEFT, Qt.Key_Space, 0)
+            configurationLeftChannel.secondTrigger = SecondTrigger.NONE
+            configurationLeftChannel.secondMode = SecondMode.MOUSE
+            var item = make({ "releases": data.releases })
+            var toggle = tile(item, "secondToggle")
+            compare(toggle.Accessible.name, "Left Channel: second action")
+            compare(tile(item, "secondGrid").visible, false)
+            tile(item, "latchSwitch").forceActiveFocus(Qt.TabFocusReason)
+            tile(item, "timingToggle").forceActiveFocus(Qt.TabFocusReason)
+            keyClick(Qt.Key_Tab)
+            compare(activeName(), "secondToggle")
+            keyClick(Qt.Key_Return)
+            tryCompare(tile(item, "secondGrid"), "visible", true)
+            item.height = item.implicitHeight
+
+            verify(tile(item, "secondOff").checked)
+            var longPress = tile(item, "secondLongPress")
+            compare(longPress.enabled, data.releases)
+            compare(tile(item, "longPressNote").visible, !data.releases)
+            compare(longPress.Accessible.name, "Left Channel: second action, long press")
+            var chosen = data.releases ? longPress : tile(item, "secondDoublePress")
+            chosen.forceActiveFocus(Qt.TabFocusReason)
+            keyClick(Qt.Key_Return)
+            compare(Number(configurationLeftChannel.secondTrigger),
+                    data.releases ? SecondTrigger.LONG_PRESS : SecondTrigger.DOUBLE_PRESS)
+            var spin = tile(item, data.releases ? "longPressSpin" : "doublePressSpin")
+            verify(spin.visible)
+            spin.forceActiveFocus(Qt.TabFocusReason)
+            keyClick(Qt.Key_Up)
+            compare(configurationLeftChannel[data.releases ? "longPressMs" : "doublePressMs"],
+                    data.releases ? 850 : 450)
+
+            // The action: a mouse action from the list, a captured key, the pause.
+            var clicks = tile(item, "secondClickBox")
+            compare(clicks.displayText, "Right click")
+            clicks.forceActiveFocus(Qt.TabFocusReason)
+            keyClick(Qt.Key_Down)
+            compare(Number(configurationLeftChannel.secondClickType), ClickType.MIDDLE)
+            tile(item, "secondKeyName").forceActiveFocus(Qt.TabFocusReason)
+            keyClick(Qt.Key_Return)
+            tryCompare(item, "keyOverlayOpened", true)
+            compare(tile(item, "keyPrompt").text, "Left Channel: press the key of the second action")
+            keyClick(Qt.Key_B, Qt.ShiftModifier)
+            tryCompare(item, "keyOverlayOpened", false)
+            compare(configurationLeftChannel.secondKey, Qt.Key_B)
+            compare(Number(configurationLeftChannel.secondMode), SecondMode.KEYBOARD)
+            compare(tile(item, "secondKeyName").text, "Shift+B")
+            compare(configurationLeftChannel.key, Qt.Key_Space, "the first action's key stays")
+            var pause = tile(item, "secondPause")
+            compare(pause.Accessible.name, "Left Channel: second action, pause or resume Korvane")
+            pause.forceActiveFocus(Qt.TabFocusReason)
+            keyClick(Qt.Key_Space)
+            compare(Number(configurationLeftChannel.secondMode), SecondMode.PAUSE)
+
+            tile(item, "secondOff").forceActiveFocus(Qt.TabFocusReason)
+            keyClick(Qt.Key_Space)
+            compare(Number(configurationLeftChannel.secondTrigger), SecondTrigger.NONE)
+            configurationLeftChannel.secondMode = SecondMode.MOUSE
+            configurationLeftChannel.secondClickType = ClickType.RIGHT
+            configurationLeftChannel.secondKey = Qt.Key_Space
+            configurationLeftChannel.secondModifiers = 0
+            configurationLeftChannel.longPressMs = 800
+            configurationLeftChannel.doublePressMs = 400
+        }
+
         Component {
             id: spyComponent
 

@@ -382,6 +382,42 @@ Item {
             verify(child(left, "enableSwitch").visible)
         }
 
+        // The live switch test lights a button's indicator for its line, also
+        // while its channel is off; with a release line until the release.
+        function test_switch_test_data() {
+            return [
+                { tag: "right line, channel off", line: "R", release: "", active: "rightIndicator",
+                  other: "leftIndicator", name: "Right button" },
+                { tag: "left line held until its release", line: "L", release: "UP",
+                  active: "leftIndicator", other: "rightIndicator", name: "Left button" }
+            ]
+        }
+
+        function test_switch_test(data) {
+            configurationSwitch.inputLeftChannel = "L"
+            configurationSwitch.inputRightChannel = "R"
+            configurationSwitch.releaseLeftChannel = data.release
+            configurationRightChannel.enabled = false
+            var page = make()
+            var lit = child(page, data.active)
+            var label = child(page, "lastLineLabel")
+            compare(label.text, "No line received yet")
+            compare(lit.Accessible.name, data.name + ": not pressed")
+            link.lineReceived(data.line)
+            compare(lit.Accessible.name, data.name + ": pressed")
+            compare(child(page, data.other).Accessible.name.indexOf(": not pressed") > 0, true)
+            compare(label.text, "Last line: " + data.line)
+            if (data.release !== "") {
+                // Dark at the very release, not after a flash.
+                link.lineReceived(data.release)
+                compare(lit.Accessible.name, data.name + ": not pressed")
+            }
+            tryCompare(lit.Accessible, "name", data.name + ": not pressed")
+            // Paused with the port closed, no line can arrive: the test says so.
+            controller.pause()
+            compare(label.text, "Paused: the port is closed, no line arrives")
+        }
+
         function test_keyboard_only_use() {
             var page = make()
             var box = child(page, "comCombobox")

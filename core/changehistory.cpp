@@ -318,6 +318,9 @@ QString ChangeHistory::describe(const Step& step) const
             Translator::tr("acceptance time %1 ms"), Translator::tr("acceptance time off")));
     if (name == QLatin1String("latch"))
         return saying(channel->latch() ? Translator::tr("latch on") : Translator::tr("latch off"));
+    // What a long or double press does instead.
+    if (name.startsWith(QLatin1String("second")) || name.endsWith(QLatin1String("PressMs")))
+        return saying(Translator::tr("second action changed"));
     return Translator::tr("%1 changed").arg(title);
 }
 

@@ -1203,6 +1203,10 @@
         <source>Both buttons send the same release line: letting go of one lets go of both. Learn one of them again.</source>
         <translation>Les deux boutons envoient la même ligne de relâchement : relâcher l&apos;un relâche les deux. Apprenez de nouveau l&apos;une d&apos;elles.</translation>
     </message>
+    <message>
+        <source>second action changed</source>
+        <translation>seconde action modifiée</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

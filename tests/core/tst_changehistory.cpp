@@ -40,6 +40,9 @@ private slots:
         QTest::newRow("a hold time")
             << Change([](ConfigurationSwitch& s) { s.leftChannel().set_holdMs(300); })
             << "Left Channel: hold time 300 ms";
+        QTest::newRow("a long press time")
+            << Change([](ConfigurationSwitch& s) { s.leftChannel().set_longPressMs(900); })
+            << "Left Channel: second action changed";
         QTest::newRow("a learned line")
             << Change([](ConfigurationSwitch& s) { s.set_inputLeftChannel(QStringLiteral("L")); })
             << "Left button sends “L”";

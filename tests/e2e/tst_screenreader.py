@@ -54,7 +54,7 @@ def home_file(name):
 
 
 # Names that read the same in English and in French.
-SHARED = {"Port", "KORVane", "Pause", "Double", "Korvane"}
+SHARED = {"Port", "KORVane", "Pause", "Double", "Korvane", "Action"}
 
 
 def write_configuration(port, language="en"):

@@ -508,7 +508,7 @@ StackPage {
                             }
                         }
 
-                        // One line for both buttons makes one press act twice.
+                        // One line that does two things: the controller says which.
                         LabelIcon {
                             id: sameLinesWarning
 
@@ -516,7 +516,7 @@ StackPage {
                             Layout.fillWidth: true
                             visible: root.controller ? root.controller.sameLines : false
                             pixelSize: 16
-                            text: qsTr("Both buttons send the same line: one press acts on both channels. Learn the line of one of them again.")
+                            text: root.controller ? root.controller.sameLinesText : ""
                             image: "qrc:/images/alert/warning.svg"
                             overlayColor: textColor
                             textColor: root.colors.warning

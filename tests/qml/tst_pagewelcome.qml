@@ -596,6 +596,7 @@ Item {
             link.lineReceived(data.line)
             compare(configurationSwitch.inputLeftChannel, data.line)
             compare(warning.visible, data.warns)
+            compare(warning.text.indexOf("same line") >= 0, data.warns)
             compare(warning.Accessible.role, Accessible.AlertMessage)
         }
 

@@ -7,13 +7,11 @@ import com.korvane 1.0
 import Korvane.Gui 1.0
 
 // The About box: product picture, name, tagline, maker's notice and version,
-// on the window's card colour in either theme.
+// on the window's card colour in either theme. It opens on its Close button,
+// so that a screen reader reads the box as the focus comes in.
 OverlayView {
     id: root
 
-    // A keyboard user comes back to the control that was focused before.
-    property Item focusBefore: null
-    property bool visualFocusBefore: false
     property color cardColor: Colors.scheme(Material.theme === Material.Dark).card
 
     objectName: "aboutView"
@@ -21,16 +19,11 @@ OverlayView {
     // that it never reaches past the window.
     width: parent && parent.width < 800 ? parent.width * 0.95 : 800
     height: parent && parent.height < 500 ? parent.height * 0.95 : 500
+    accessibleName: qsTr("About %1").arg(productName.text)
+    // Read whole: a screen reader would leave out the short lines.
+    accessibleDescription: [productName.text, aboutTagline.text, noticeLabel.text, textLabel.text].join(". ")
 
-    onAboutToShow: {
-        focusBefore = root.parent ? root.parent.Window.activeFocusItem : null
-        visualFocusBefore = focusBefore !== null && focusBefore.visualFocus === true
-    }
-    onClosed: {
-        if (focusBefore)
-            focusBefore.forceActiveFocus(visualFocusBefore ? Qt.TabFocusReason : Qt.OtherFocusReason)
-        focusBefore = null
-    }
+    onOpened: closeButton.forceActiveFocus(Qt.TabFocusReason)
 
     background: Rectangle {
         radius: 15
@@ -40,8 +33,6 @@ OverlayView {
     ColumnLayout {
         anchors.fill: parent
         anchors.margins: 9
-        Accessible.role: Accessible.Dialog
-        Accessible.name: textLabel.text
 
         Image {
             id: image
@@ -59,6 +50,8 @@ OverlayView {
         }
 
         Label {
+            id: productName
+
             objectName: "productName"
             Layout.fillWidth: true
             horizontalAlignment: Text.AlignHCenter
@@ -67,15 +60,20 @@ OverlayView {
             font.weight: Font.Bold
             fontSizeMode: Text.HorizontalFit
             minimumPointSize: 12
+            // The box reads the labels in its description.
+            Accessible.ignored: true
         }
 
         Label {
+            id: aboutTagline
+
             objectName: "aboutTagline"
             Layout.fillWidth: true
             horizontalAlignment: Text.AlignHCenter
             text: qsTr("switch access to your computer")
             font.pointSize: 14
             wrapMode: Text.WordWrap
+            Accessible.ignored: true
         }
 
         // At most a fifth of the box, so that a long notice (in French, at
@@ -98,6 +96,7 @@ OverlayView {
                 minimumPointSize: 10
                 wrapMode: Text.WordWrap
                 text: qsTr("Made by ormidan for people who drive their computer with a switch")
+                Accessible.ignored: true
             }
 
             Label {
@@ -113,7 +112,19 @@ OverlayView {
                 fontSizeMode: Text.Fit
                 minimumPointSize: 10
                 text: qsTr("Version %1").arg(Qt.application.version)
+                Accessible.ignored: true
             }
+        }
+
+        ActionButton {
+            id: closeButton
+
+            objectName: "aboutClose"
+            Layout.alignment: Qt.AlignRight
+            text: qsTr("Close")
+            flat: true
+
+            onClicked: root.close()
         }
     }
 }

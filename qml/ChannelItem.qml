@@ -34,6 +34,8 @@ Item {
                                       ? qsTr("%1 is off: its button does nothing").arg(root.title) : ""
 
     signal enableChanged()
+    // A part of the panel opened (a section unfolded): the page brings it into view.
+    signal revealRequested(Item item)
 
     // A control's name for a screen reader: the same tile or button exists in
     // both channels, so the name says whose it is ("Left Channel: right click").
@@ -352,6 +354,8 @@ Item {
             Layout.fillWidth: true
             channelName: root.title
             configuration: root.configuration
+
+            onUnfolded: root.revealRequested(timingSection)
         }
 
         SecondActionSection {
@@ -368,16 +372,13 @@ Item {
                 keyOverlay.forSecond = true
                 keyOverlay.open()
             }
+            onUnfolded: root.revealRequested(secondSection)
         }
     }
 
-    OverlayView {
+    KeyCaptureView {
         id: keyOverlay
 
-        // A keyboard user comes back to the control that opened the overlay,
-        // not to the top of the window.
-        property Item focusBefore: null
-        property bool visualFocusBefore: false
         // The key asked for is the second action's.
         property bool forSecond: false
 
@@ -386,73 +387,11 @@ Item {
         parent: root.Window.contentItem
         width: parent ? parent.width / 2 : 0
         height: parent ? parent.height / 2 : 0
-        // Every key is captured, Escape included; only a click outside closes it.
-        closePolicy: Popup.CloseOnPressOutside
+        prompt: keyOverlay.forSecond ? qsTr("%1: press the key of the second action").arg(root.title)
+                                     : qsTr("%1: press the key this button sends").arg(root.title)
+        surfaceColor: root.overlayColor
 
-        onAboutToShow: {
-            focusBefore = root.Window.activeFocusItem
-            visualFocusBefore = focusBefore !== null && focusBefore.visualFocus === true
-        }
-        onOpened: keyCatcher.forceActiveFocus()
-        onClosed: {
-            if (focusBefore)
-                focusBefore.forceActiveFocus(visualFocusBefore ? Qt.TabFocusReason : Qt.OtherFocusReason)
-            focusBefore = null
-            forSecond = false
-        }
-
-        background: Rectangle {
-            radius: 15
-            color: root.overlayColor
-        }
-
-        TitleLabel {
-            objectName: "keyPrompt"
-            anchors.centerIn: parent
-            width: parent.width - 40
-            horizontalAlignment: Text.AlignHCenter
-            wrapMode: Text.WordWrap
-            text: keyOverlay.forSecond ? qsTr("%1: press the key of the second action").arg(root.title)
-                                       : qsTr("%1: press the key this button sends").arg(root.title)
-        }
-
-        MouseArea {
-            anchors.fill: parent
-            onClicked: console.log("click")
-        }
-
-        Item {
-            id: keyCatcher
-
-            objectName: "keyCatcher"
-            anchors.fill: parent
-            focus: true
-            Accessible.role: Accessible.Dialog
-            Accessible.name: keyOverlay.forSecond ? qsTr("%1: press the key of the second action").arg(root.title)
-                                                  : qsTr("%1: press the key this button sends").arg(root.title)
-
-            // Application shortcuts (Ctrl+Q quits, F11 goes full screen) must
-            // not fire while the user is choosing a key: take them as keys.
-            Keys.onShortcutOverride: event.accepted = true
-            Keys.onPressed: {
-                event.accepted = true
-                root.captureKey(event)
-            }
-        }
-
-        // Every key is taken as the answer, so leaving without one is a
-        // button (by pointer or by its accessibility action).
-        Button {
-            objectName: "keyCancel"
-            anchors.bottom: parent.bottom
-            anchors.right: parent.right
-            anchors.margins: 12
-            text: qsTr("Cancel")
-            flat: true
-            focusPolicy: Qt.NoFocus
-            Accessible.name: text
-
-            onClicked: keyOverlay.close()
-        }
+        onKeyPressed: root.captureKey(event)
+        onClosed: forSecond = false
     }
 }

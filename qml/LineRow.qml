@@ -45,10 +45,14 @@ RowLayout {
         objectName: root.fieldName
         Layout.fillWidth: true
         text: root.line
-        placeholderText: root.placeholderText
+        // Only while the field is empty: the field gives it to a screen
+        // reader as its description as well.
+        placeholderText: text === "" ? root.placeholderText : ""
         placeholderTextColor: root.placeholderTextColor
         selectByMouse: true
-        Accessible.name: root.label
+        // With the line: a screen reader does not read a Qt Quick field's text.
+        Accessible.name: root.line === "" ? root.label : qsTr("%1: %2").arg(root.label).arg(root.line)
+        Accessible.description: placeholderText
 
         onEditingFinished: root.edited(text)
 

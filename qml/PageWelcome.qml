@@ -56,6 +56,12 @@ StackPage {
     // True while a line from the device must not act as a switch press: from
     // the moment Learn is pressed until the learned line has been dealt with.
     readonly property bool holdsPresses: root.controller ? root.controller.holdsPresses : false
+    // What the user is asked to do while a line is learned, or empty.
+    readonly property string learningPrompt: root.learningChannel >= 0 ? root.lineTexts(root.learningChannel).prompt
+                                                                       : ""
+    // A part that has just opened (a section unfolded, the learning prompt),
+    // brought into view once laid out; null when the user has moved on.
+    property Item revealing: null
 
     // The switch section's property that holds a line: channel 0 is the left
     // button's press line, 1 the right one's; 2 and 3 are their release lines.
@@ -105,7 +111,7 @@ StackPage {
     }
 
     // Keyboard users move the focus below the fold: bring the focused
-    // control into view.
+    // control into view, its top first when it is taller than the view.
     function ensureVisible(item) {
         var inside = item
         while (inside && inside !== flickableContent)
@@ -118,8 +124,19 @@ StackPage {
         if (top < flick.contentY)
             flick.contentY = Math.max(0, top - 10)
         else if (bottom > flick.contentY + shown)
-            flick.contentY = Math.max(0, Math.min(bottom + 10 - shown,
+            flick.contentY = Math.max(0, Math.min(bottom + 10 - shown, top - 10,
                                                   flick.contentHeight + flick.bottomMargin - flick.height))
+    }
+
+    // A part opens after its layout has grown: shown when that is done.
+    function reveal(item) {
+        root.revealing = item
+        Qt.callLater(root.revealNow)
+    }
+
+    function revealNow() {
+        if (root.revealing)
+            root.ensureVisible(root.revealing)
     }
 
     function toggleLink() {
@@ -134,7 +151,7 @@ StackPage {
 
     leftAction: PageAction {
         objectName: "menuAction"
-        text: qsTr("Settings")
+        text: qsTr("Menu")
         icon.source: Qt.resolvedUrl("/images/navigation/menu.svg")
         visible: root.navigationPane ? root.navigationPane.modal : false
 
@@ -174,8 +191,7 @@ StackPage {
     navActions: [
         PageAction {
             objectName: "settingsNavAction"
-            text: qsTr("General")
-            category: qsTr("Settings")
+            text: qsTr("Settings")
             icon.source: Qt.resolvedUrl("/images/action/settings.svg")
             visible: true
 
@@ -184,7 +200,6 @@ StackPage {
         PageAction {
             objectName: "exitNavAction"
             text: qsTr("Exit")
-            category: qsTr("General")
             icon.source: Qt.resolvedUrl("/images/action/exit_to_app.svg")
             shortcut: "Ctrl+q"
 
@@ -196,6 +211,7 @@ StackPage {
     // press nobody sees being learned would be lost as a command.
     onVisibleChanged: if (!visible) root.cancelLearning()
     onCoveredBottomChanged: root.ensureVisible(root.Window.activeFocusItem)
+    onLearningChannelChanged: if (root.learningChannel >= 0) root.reveal(statusLabel)
     Keys.onEscapePressed: {
         if (root.learningChannel >= 0) {
             root.cancelLearning()
@@ -209,6 +225,7 @@ StackPage {
         target: root.Window.window
 
         function onActiveFocusItemChanged() {
+            root.revealing = null
             root.ensureVisible(root.Window.activeFocusItem)
         }
 
@@ -238,6 +255,9 @@ StackPage {
             contentWidth: width
             contentHeight: flickableContent.implicitHeight
             bottomMargin: root.coveredBottom
+
+            onContentHeightChanged: if (root.revealing) Qt.callLater(root.revealNow)
+            onMovementStarted: root.revealing = null
 
             ScrollIndicator.vertical: ScrollIndicator {
             }
@@ -353,7 +373,7 @@ StackPage {
                                 text: qsTr("Port")
                             }
 
-                            ComboBox {
+                            ChoiceBox {
                                 id: comCombobox
 
                                 // Shows the port in use: the listed entry, or the typed
@@ -377,10 +397,10 @@ StackPage {
                                 // Ports the system does not list (pseudo-terminals,
                                 // /dev/serial/by-id links) can be typed in.
                                 editable: true
-                                focusPolicy: Qt.StrongFocus
-                                Accessible.name: qsTr("Port")
-                                // The box shows what is typed; a screen reader also
-                                // hears which port the link listens on.
+                                label: qsTr("Port")
+                                // The box shows what is typed; a screen reader hears
+                                // the port in use, and what the link does with it.
+                                valueText: root.controller ? root.controller.port : ""
                                 Accessible.description: root.controller ? root.controller.portDescription : ""
 
                                 model: root.ports
@@ -425,7 +445,7 @@ StackPage {
                             pixelSize: 18
                             text: {
                                 if (root.learningChannel >= 0)
-                                    return root.lineTexts(root.learningChannel).prompt
+                                    return root.learningPrompt
                                 return root.controller ? root.controller.statusText : ""
                             }
                             image: {
@@ -548,6 +568,8 @@ StackPage {
                         releases: root.controller ? root.controller.leftReleases : false
                         iconColor: root.iconColor
                         overlayColor: root.cardColor
+
+                        onRevealRequested: root.reveal(item)
                     }
                 }
 
@@ -573,6 +595,8 @@ StackPage {
                         releases: root.controller ? root.controller.rightReleases : false
                         iconColor: root.iconColor
                         overlayColor: root.cardColor
+
+                        onRevealRequested: root.reveal(item)
                     }
                 }
 

@@ -36,6 +36,8 @@ ColumnLayout {
 
     // The key of the second action is asked for by the panel's key overlay.
     signal keyRequested()
+    // The section opened: whoever scrolls it may bring it into view.
+    signal unfolded()
 
     function name(what) {
         return qsTr("%1: second action, %2").arg(root.channelName).arg(what)
@@ -60,6 +62,7 @@ ColumnLayout {
     }
 
     spacing: 4
+    onExpandedChanged: if (root.expanded) root.unfolded()
 
     ActionButton {
         objectName: "secondToggle"
@@ -182,15 +185,14 @@ ColumnLayout {
                 onChosen: root.setMode(value)
             }
 
-            ComboBox {
+            ChoiceBox {
                 id: clickBox
 
                 objectName: "secondClickBox"
                 model: root.clicks
                 textRole: "text"
-                focusPolicy: Qt.StrongFocus
+                label: root.name(qsTr("mouse action"))
                 Layout.preferredWidth: 200
-                Accessible.name: root.name(qsTr("mouse action"))
 
                 onActivated: {
                     root.configuration.secondClickType = root.clicks[index].value

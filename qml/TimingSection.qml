@@ -17,7 +17,11 @@ ColumnLayout {
     property var configuration: null
     property bool expanded: false
 
+    // The section opened: whoever scrolls it may bring it into view.
+    signal unfolded()
+
     spacing: 4
+    onExpandedChanged: if (root.expanded) root.unfolded()
 
     ActionButton {
         id: toggleButton

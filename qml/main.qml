@@ -116,6 +116,13 @@ Gui.PageStackWindow {
         appInterface.exit();
     }
 
+    // In a window that has the focus the error view reads itself as it
+    // takes the focus; otherwise a screen reader is told.
+    function announceError(error) {
+        if (!window.active)
+            announcer.announce(error);
+    }
+
     // Exit ends the user's input tool: it is confirmed first, in a window
     // the user can see.
     function confirmExit() {
@@ -305,6 +312,7 @@ Gui.PageStackWindow {
 
         objectName: "navDrawer"
         title: window.title
+        accessibleName: qsTr("Menu")
         actions: pageStack.currentItem && pageStack.currentItem.navActions ? pageStack.currentItem.navActions : []
     }
 
@@ -350,6 +358,7 @@ Gui.PageStackWindow {
         onErrorChanged: {
             errorPlaceholder.label = error;
             if (error !== "") {
+                window.announceError(error);
                 errorPlaceholder.visible = true;
                 window.bringForward();
                 window.showTrayMessage(error);
@@ -440,8 +449,6 @@ Gui.PageStackWindow {
             text: qsTr("Close")
             focus: true
             Accessible.name: text
-            ToolTip.visible: hovered || visualFocus
-            ToolTip.text: text
 
             onClicked: errorPlaceholder.close()
 
@@ -449,6 +456,10 @@ Gui.PageStackWindow {
             }
 
             Gui.FocusRing {
+            }
+
+            Gui.ButtonToolTip {
+                objectName: "errorCloseTip"
             }
         }
     }
@@ -523,11 +534,16 @@ Gui.PageStackWindow {
             window.setWindowVisible(true);
         }
 
+        function onHeldTextChanged(heldText) {
+            announcer.announce(heldText);
+        }
+
         // Keys and clicks cannot reach the desktop: say so and what to do.
         function onInputProblemChanged(problem) {
             if (problem === "")
                 return;
             errorPlaceholder.label = problem.arg(Qt.application.displayName);
+            window.announceError(errorPlaceholder.label);
             errorPlaceholder.visible = true;
             window.bringForward();
             showTrayMessage(problem);
@@ -539,6 +555,32 @@ Gui.PageStackWindow {
 
         function onPortFound(port) {
             windowNotices.reportPortFound(port);
+        }
+
+        function onStatusChanged() {
+            announcer.announce(switchController.statusText);
+        }
+
+        function onLearningChannelChanged(channel) {
+            if (channel >= 0)
+                announcer.announce(pageWelcome.lineTexts(channel).prompt);
+        }
+    }
+
+    // What a screen reader is told as it happens, each once: the switch's
+    // state, the learning prompt, what a latched channel holds, the change
+    // that can be undone and the errors.
+    Gui.Announcer {
+        id: announcer
+
+        objectName: "announcer"
+    }
+
+    Connections {
+        target: changeHistory
+
+        function onRecorded(text) {
+            announcer.announce(text);
         }
     }
 

@@ -194,7 +194,7 @@ Flickable {
 
                         objectName: "languageComboBox"
                         Layout.fillWidth: true
-                        Accessible.name: qsTr("Language")
+                        label: qsTr("Language")
 
                         onActivated: {
                             var code = getCurrentCode()
@@ -228,16 +228,13 @@ Flickable {
                         overlayColor: flickableGeneral.iconColor
                     }
 
-                    ComboBox {
+                    ChoiceBox {
                         id: scaleComboBox
-
-                        property bool openOnRelease: false
 
                         objectName: "scaleComboBox"
                         Layout.fillWidth: true
                         textRole: "key"
-                        focusPolicy: Qt.StrongFocus
-                        Accessible.name: qsTr("Scaling")
+                        label: qsTr("Scaling")
 
                         model: ListModel {
                             id: scaleModel
@@ -264,27 +261,6 @@ Flickable {
                             }
                         }
                         onActivated: flickableGeneral.chooseScale(index)
-                        // Enter opens the list as Space does. The box closes its list
-                        // when Enter is released, so it opens on the release.
-                        Keys.onPressed: {
-                            if ((event.key === Qt.Key_Return || event.key === Qt.Key_Enter)
-                                    && !popup.visible) {
-                                openOnRelease = true
-                                event.accepted = true
-                            } else {
-                                event.accepted = false
-                            }
-                        }
-                        Keys.onReleased: {
-                            if ((event.key === Qt.Key_Return || event.key === Qt.Key_Enter)
-                                    && openOnRelease) {
-                                openOnRelease = false
-                                popup.open()
-                                event.accepted = true
-                            } else {
-                                event.accepted = false
-                            }
-                        }
 
                         FocusRing {
                         }

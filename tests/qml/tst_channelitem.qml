@@ -208,9 +208,19 @@ Item {
             compare(tile(item, "keyName").text, "Shift+A")
         }
 
+        // A first Escape asks what it meant: Use Escape takes it, Escape
+        // again or Enter on Cancel leaves the key as it was, another key is
+        // taken. The keyboard reaches both buttons.
         function test_key_capture_takes_escape_and_shortcuts_as_keys_data() {
             return [
-                { tag: "Escape", key: Qt.Key_Escape, modifiers: Qt.NoModifier, text: "Esc" },
+                { tag: "Escape, then Use Escape", key: Qt.Key_Escape, modifiers: Qt.NoModifier, text: "Esc",
+                  then: [Qt.Key_Backtab, Qt.Key_Return] },
+                { tag: "Escape twice cancels", key: Qt.Key_Space, modifiers: Qt.NoModifier, text: "Space",
+                  then: [Qt.Key_Escape] },
+                { tag: "Escape, then Enter on Cancel", key: Qt.Key_Space, modifiers: Qt.NoModifier, text: "Space",
+                  then: [Qt.Key_Return] },
+                { tag: "Escape, then another key", key: Qt.Key_F7, modifiers: Qt.NoModifier, text: "F7",
+                  then: [Qt.Key_F7] },
                 { tag: "Ctrl+Q", key: Qt.Key_Q, modifiers: Qt.ControlModifier, text: "Ctrl+Q" },
                 { tag: "Tab", key: Qt.Key_Tab, modifiers: Qt.NoModifier, text: "Tab" },
                 { tag: "Enter", key: Qt.Key_Return, modifiers: Qt.NoModifier, text: "Return" },
@@ -222,7 +232,19 @@ Item {
             window.quitShortcuts = 0
             var item = make({})
             openOverlay(item)
-            keyClick(data.key, data.modifiers)
+            compare(tile(item, "keyCatcher").Accessible.description,
+                    "Every key counts, Escape too. Escape twice cancels.")
+            if (data.then) {
+                keyClick(Qt.Key_Escape)
+                verify(item.keyOverlayOpened)
+                compare(activeName(), "keyCancel")
+                verify(window.Window.activeFocusItem.visualFocus)
+                compare(tile(item, "keyCancel").Accessible.description, tile(item, "keyHint").text)
+                for (var i = 0; i < data.then.length; ++i)
+                    keyClick(data.then[i])
+            } else {
+                keyClick(data.key, data.modifiers)
+            }
             tryCompare(item, "keyOverlayOpened", false)
             compare(configurationLeftChannel.key, data.key)
             compare(configurationLeftChannel.modifiers, data.modifiers)
@@ -337,9 +359,8 @@ Item {
         function test_keyboard_only_use() {
             store(Mode.MOUSE, ClickType.LEFT, Qt.Key_Space, 0)
             var item = make({})
-            var expected = ["enableSwitch", "mouseModeSwitch", "leftButton", "rightButton",
-                            "middleButton", "doubleButton", "scrollUpButton", "scrollDownButton",
-                            "keyboardModeSwitch", "keyName"]
+            // A group of tiles is one Tab stop: its chosen tile.
+            var expected = ["enableSwitch", "mouseModeSwitch", "leftButton", "keyName"]
             // Reached from the control before, as a user tabbing in would.
             tile(item, "enableSwitch").forceActiveFocus()
             keyClick(Qt.Key_Tab)
@@ -354,18 +375,24 @@ Item {
                     keyClick(Qt.Key_Tab)
             }
 
-            // Space and Enter operate the focused control.
+            // The arrow keys move within the group, round its ends; Space
+            // and Enter choose.
             keyClick(Qt.Key_Backtab)
+            keyClick(Qt.Key_Left)
+            compare(activeName(), "scrollDownButton")
+            verify(window.Window.activeFocusItem.visualFocus)
+            keyClick(Qt.Key_Return)
+            compare(Number(configurationLeftChannel.clickType), ClickType.SCROLLDOWN)
+            keyClick(Qt.Key_Right)
+            keyClick(Qt.Key_Down)
+            compare(activeName(), "rightButton")
+            keyClick(Qt.Key_Backtab)
+            compare(activeName(), "mouseModeSwitch")
+            keyClick(Qt.Key_Down)
             compare(activeName(), "keyboardModeSwitch")
             keyClick(Qt.Key_Space)
             compare(Number(configurationLeftChannel.mode), Mode.KEYBOARD)
-            keyClick(Qt.Key_Backtab)
-            compare(activeName(), "scrollDownButton")
-            keyClick(Qt.Key_Return)
-            compare(Number(configurationLeftChannel.clickType), ClickType.SCROLLDOWN)
-            compare(Number(configurationLeftChannel.mode), Mode.MOUSE)
 
-            keyClick(Qt.Key_Tab)
             keyClick(Qt.Key_Tab)
             compare(activeName(), "keyName")
             keyClick(Qt.Key_Return)
@@ -411,6 +438,8 @@ Item {
 
             var spin = tile(item, data.name)
             compare(spin.Accessible.name, data.accessible)
+            // The range a screen reader reads.
+            compare([spin.minimumValue, spin.maximumValue], [0, 5000])
             spin.forceActiveFocus(Qt.TabFocusReason)
             keyClick(Qt.Key_Up)
             compare(configurationLeftChannel[data.property], 50)
@@ -488,9 +517,12 @@ Item {
 
             // The action: a mouse action from the list, a captured key, the pause.
             var clicks = tile(item, "secondClickBox")
-            compare(clicks.displayText, "Right click")
+            compare(clicks.Accessible.name, "Left Channel: second action, mouse action: Right click")
             clicks.forceActiveFocus(Qt.TabFocusReason)
             keyClick(Qt.Key_Down)
+            tryCompare(clicks.popup, "opened", true)
+            keyClick(Qt.Key_Down)
+            keyClick(Qt.Key_Return)
             compare(Number(configurationLeftChannel.secondClickType), ClickType.MIDDLE)
             tile(item, "secondKeyName").forceActiveFocus(Qt.TabFocusReason)
             keyClick(Qt.Key_Return)

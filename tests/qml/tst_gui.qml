@@ -301,6 +301,8 @@ Item {
             compare(left.Accessible.role, Accessible.RadioButton);
             compare(single.Accessible.role, Accessible.CheckBox);
             compare(languages.Accessible.name, "French");
+            // A box that cannot be typed in is no editable one for a screen reader.
+            verify(languages.contentItem.Accessible.ignored);
             compare(left.width >= 150, true, "minimumWidth holds");
         }
 
@@ -312,13 +314,38 @@ Item {
             compare(languages.getCurrentCode(), "fr");
         }
 
-        function test_languageChosenByKeyboard() {
+        // The arrow keys open the list on the chosen entry; the entry
+        // reached has the focus, so that a screen reader says it; Enter
+        // chooses, Escape changes nothing.
+        function test_languageChosenByKeyboard_data() {
+            return [
+                { tag: "Up, Up, Enter", keys: [Qt.Key_Up, Qt.Key_Up, Qt.Key_Return], reached: "English", code: "en" },
+                { tag: "Enter, Up, Space", keys: [Qt.Key_Return, Qt.Key_Up, Qt.Key_Space], reached: "English", code: "en" },
+                { tag: "F4, Up, Escape", keys: [Qt.Key_F4, Qt.Key_Up, Qt.Key_Escape], reached: "English", code: "fr" },
+            ];
+        }
+
+        function test_languageChosenByKeyboard(data) {
+            languages.currentIndex = 1;
+            activated.clear();
             languages.forceActiveFocus(Qt.TabFocusReason);
-            keyClick(Qt.Key_Up);
-            compare(activated.count, 1);
-            compare(languages.getCurrentCode(), "en");
-            keyClick(Qt.Key_Down);
-            compare(languages.getCurrentCode(), "fr");
+            var list = languages.popup.contentItem;
+            for (var i = 0; i < data.keys.length; ++i) {
+                keyClick(data.keys[i]);
+                if (i === 0) {
+                    tryCompare(languages.popup, "opened", true);
+                    compare(list.currentItem.Accessible.name, "French", "opens on the chosen entry");
+                    compare(activated.count, 0);
+                }
+                if (i === 1)
+                    verify(list.currentItem.activeFocus && list.currentItem.Accessible.name === data.reached);
+            }
+            tryCompare(languages.popup, "visible", false);
+            compare(languages.getCurrentCode(), data.code);
+            compare(activated.count, data.code === "en" ? 1 : 0);
+            compare(languages.Accessible.name, data.code === "en" ? "English" : "French");
+            tryVerify(function() { return languages.activeFocus; }, 2000, "back on the box");
+            languages.currentIndex = 1;
         }
 
         function test_navigationPaneGroupsByCategory() {

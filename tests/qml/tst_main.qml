@@ -21,6 +21,13 @@ Item {
         return found;
     }
 
+    SignalSpy {
+        id: announced
+
+        target: root.window ? testCase.findChild(root.window, "announcer") : null
+        signalName: "announced"
+    }
+
     TestCase {
         id: testCase
 
@@ -164,6 +171,10 @@ Item {
             var close = child("errorClose");
             tryVerify(function () { return close.activeFocus; }, 5000, "the overlay opens on its close button");
             verify(close.visualFocus);
+            // Its tool tip sits just below it, not far above.
+            var tip = child("errorCloseTip");
+            tryCompare(tip, "visible", true);
+            verify(tip.y >= close.height && tip.y <= close.height + 8, tip.y);
             close.clicked();
             tryCompare(overlay, "visible", false);
             mouseCom.error = "";
@@ -321,6 +332,7 @@ Item {
             var drawer = child("navDrawer");
             drawer.open();
             tryCompare(drawer, "opened", true);
+            compare(drawer.contentItem.parent.Accessible.name, "Menu", "a screen reader names the drawer");
             var entry = testCase.findChild(drawer.contentItem, "settingsNavAction");
             verify(entry);
             mouseClick(entry);
@@ -356,6 +368,80 @@ Item {
             keyClick(data.key);
             tryCompare(dialog, "visible", false);
             verify(window.visible, "still running");
+        }
+
+        // Back from the key capture or the About box, opened from the
+        // keyboard, the focus and its mark are on the control that opened it.
+        function test_focusMarkAfterOverlays_data() {
+            return [
+                { tag: "key captured", opener: "keyName", answer: Qt.Key_F5, view: "keyOverlay" },
+                { tag: "About box", opener: "helpAction", answer: Qt.Key_Escape, view: "aboutView" }
+            ];
+        }
+
+        function test_focusMarkAfterOverlays(data) {
+            var key = configurationLeftChannel.key;
+            var opener = testCase.findChild(data.view === "aboutView" ? window.appBar : window.initialPage, data.opener);
+            opener.forceActiveFocus(Qt.TabFocusReason);
+            keyClick(Qt.Key_Return);
+            var view = child(data.view);
+            tryCompare(view, "opened", true);
+            keyClick(data.answer);
+            tryCompare(view, "visible", false);
+            tryVerify(function() { return opener.activeFocus; }, 5000, "back on " + data.opener);
+            verify(opener.visualFocus, "with its focus mark");
+            configurationLeftChannel.key = key;
+        }
+
+        // A screen reader is told each change of state once, as it happens.
+        function test_announcements_data() {
+            var mouseCom = function() { return child("mouseCom"); };
+            return [
+                { tag: "paused", said: "Paused", act: function() { window.stop(); } },
+                { tag: "learning", said: "Press the left button of the device…", act: function() {
+                    mouseCom().started = true;
+                    window.initialPage.toggleLearning(0);
+                } },
+                { tag: "a held key", said: "Left mouse button held", act: function() {
+                    mouseCom().pressed(0);
+                    mouseCom().released(0);
+                } },
+                { tag: "the undo notice", said: "", act: function() {
+                    configurationLeftChannel.holdMs = configurationLeftChannel.holdMs + 50;
+                } },
+                { tag: "an error, the window in the background", said: "No such file", act: function() {
+                    window.setWindowVisible(false);
+                    tryCompare(window, "active", false);
+                    mouseCom().error = "No such file";
+                } }
+            ];
+        }
+
+        function test_announcements(data) {
+            var announcer = child("announcer");
+            var controller = child("switchController");
+            controller.start();
+            child("mouseCom").started = true;
+            configurationLeftChannel.mode = Mode.MOUSE;
+            configurationLeftChannel.clickType = ClickType.LEFT;
+            configurationLeftChannel.latch = data.tag === "a held key";
+            wait(0);
+            announced.clear();
+            data.act();
+            var said = function() { return data.said !== "" ? data.said : child("changeHistory").text; };
+            var times = function() {
+                return announced.signalArguments.filter(function(args) { return args[0] === said(); }).length;
+            };
+            tryVerify(function() { return times() > 0; }, 5000, said());
+            wait(0);
+            compare(times(), 1, "said once");
+            compare(announcer.Accessible.role, Accessible.Notification);
+            window.initialPage.cancelLearning();
+            child("mouseCom").error = "";
+            window.setWindowVisible(true);
+            tryCompare(window, "visible", true);
+            window.stop();
+            configurationLeftChannel.latch = false;
         }
 
         function test_traySettingsOpensTheSettingsPage() {

@@ -250,7 +250,14 @@ Item {
                 controller.pause()
             var box = child(page, "comCombobox")
             box.forceActiveFocus()
+            // The arrow keys open the list; moving in it changes nothing yet.
             keyClick(Qt.Key_Down)
+            tryCompare(box.popup, "opened", true)
+            keyClick(Qt.Key_Down)
+            compare(configurationSwitch.serialName, "ttyUSB0")
+            compare(box.popup.contentItem.currentItem.Accessible.name, "ttyUSB1")
+            verify(box.popup.contentItem.currentItem.activeFocus, "a screen reader hears the entry reached")
+            keyClick(Qt.Key_Return)
             compare(box.currentText, "ttyUSB1")
             compare(configurationSwitch.serialName, "ttyUSB1")
             compare(controller.port, "ttyUSB1")
@@ -348,18 +355,17 @@ Item {
             verify(fakeAbout.visible)
         }
 
-        function test_navigation_actions_grouped_by_category() {
+        // The menu button says what it opens: Settings and Exit.
+        function test_menu_lists_settings_and_exit() {
             var page = make()
-            compare(page.navActions.length, 2)
-            compare(page.navActions[0].category, "Settings")
-            compare(page.navActions[1].category, "General")
-            compare(pane.groups.length, 2)
-            compare(pane.groups[0].category, "Settings")
-            compare(pane.groups[0].actions[0].text, "General")
-            compare(pane.groups[1].actions[0].text, "Exit")
+            compare(pane.groups.length, 1)
+            compare(pane.groups[0].category, "")
+            compare(pane.groups[0].actions[0].text, "Settings")
+            compare(pane.groups[0].actions[1].text, "Exit")
 
             var menu = child(bar, "appBarLeftAction")
             verify(menu.visible)
+            compare(menu.Accessible.name, "Menu")
             mouseClick(menu)
             tryCompare(pane, "opened", true)
             mouseClick(child(pane.contentItem, "settingsNavAction"))
@@ -423,7 +429,7 @@ Item {
             var box = child(page, "comCombobox")
             box.forceActiveFocus()
             var seen = []
-            for (var i = 0; i < 40; ++i) {
+            for (var i = 0; i < 50; ++i) {
                 var focused = window.Window.activeFocusItem
                 // The editable port box focuses its inner text field.
                 while (focused && focused.objectName === "" && focused.parent)
@@ -433,49 +439,70 @@ Item {
                 keyClick(Qt.Key_Tab)
             }
             var wanted = ["comCombobox", "leftInputField", "leftLearnButton", "rightInputField",
-                          "rightLearnButton", "enableSwitch", "mouseModeSwitch", "doubleButton",
-                          "keyboardModeSwitch", "keyName", "appBarLeftAction", "startAction",
-                          "helpAction"]
+                          "rightLearnButton", "enableSwitch", "mouseModeSwitch", "leftButton",
+                          "keyName", "appBarLeftAction", "startAction", "helpAction"]
             for (var j = 0; j < wanted.length; ++j)
                 verify(seen.indexOf(wanted[j]) >= 0, wanted[j] + " not reached: " + seen)
-            // Both channel panels are in the chain.
-            var keyButtons = seen.filter(function(name) { return name === "keyName" })
-            verify(keyButtons.length >= 2, seen)
+            // Both channel panels are in the chain, each group of tiles once.
+            var first = seen.indexOf("startAction")
+            compare(seen.indexOf("startAction", first + 1) - first, 24, seen)
 
             child(bar, "startAction").forceActiveFocus()
             keyClick(Qt.Key_Space)
-            compare(callNames(), ["stop"])
+            keyClick(Qt.Key_Return)
+            compare(callNames(), ["stop", "start"])
 
             // What a keyboard user sees: the focus on the first channel's Right tile.
             var left = child(page, "leftChannel")
             child(left, "leftButton").forceActiveFocus()
-            keyClick(Qt.Key_Tab)
+            keyClick(Qt.Key_Right)
             compare(window.Window.activeFocusItem, child(left, "rightButton"))
             screenshot("welcome_focus.png")
         }
 
-        function test_focus_brings_control_into_view() {
+        // What the keyboard reaches or opens comes into view: the focused
+        // control, a section it unfolds (its top first), the learning prompt.
+        function test_focus_brings_control_into_view_data() {
+            return [
+                { tag: "focused control", control: "keyName", shown: "keyName" },
+                { tag: "timing unfolded", control: "timingToggle", shown: "timingSection", key: Qt.Key_Return },
+                { tag: "second action unfolded", control: "secondToggle", shown: "secondSection", key: Qt.Key_Space },
+                { tag: "learning prompt", control: "rightReleaseLearnButton", shown: "statusLabel",
+                  key: Qt.Key_Space, onPage: true },
+            ]
+        }
+
+        function test_focus_brings_control_into_view(data) {
             var page = make()
-            page.height = 400
+            page.height = 300
             var flick = child(page, "flick")
-            flick.contentY = 0
-            var key = child(child(page, "rightChannel"), "keyName")
-            key.forceActiveFocus()
+            var owner = data.onPage ? page : child(page, "rightChannel")
+            child(owner, data.control).forceActiveFocus(Qt.TabFocusReason)
             verify(flick.contentY > 0)
-            var y = key.mapToItem(flick, 0, 0).y
-            verify(y >= 0 && y + key.height <= flick.height, y)
+            if (data.key)
+                keyClick(data.key)
+            var shown = child(owner, data.shown)
+            tryVerify(function() {
+                var y = shown.mapToItem(flick, 0, 0).y
+                return y >= 0 && (y + shown.height <= flick.height || y <= 10)
+            }, 2000, data.shown + " in view")
             var box = child(page, "comCombobox")
             box.forceActiveFocus()
-            y = box.mapToItem(flick, 0, 0).y
+            var y = box.mapToItem(flick, 0, 0).y
             verify(y >= 0 && y + box.height <= flick.height, y)
+            page.cancelLearning()
         }
 
         function test_typed_input_data() {
             return [
-                { tag: "left", field: "leftInputField", property: "inputLeftChannel" },
-                { tag: "right", field: "rightInputField", property: "inputRightChannel" },
-                { tag: "left release", field: "leftReleaseField", property: "releaseLeftChannel" },
-                { tag: "right release", field: "rightReleaseField", property: "releaseRightChannel" },
+                { tag: "left", field: "leftInputField", property: "inputLeftChannel",
+                  name: "Left button sends", hint: "" },
+                { tag: "right", field: "rightInputField", property: "inputRightChannel",
+                  name: "Right button sends", hint: "" },
+                { tag: "left release", field: "leftReleaseField", property: "releaseLeftChannel",
+                  name: "Left button release sends", hint: "Nothing: every press is a click" },
+                { tag: "right release", field: "rightReleaseField", property: "releaseRightChannel",
+                  name: "Right button release sends", hint: "Nothing: every press is a click" },
             ]
         }
 
@@ -503,6 +530,11 @@ Item {
             configurationSwitch[data.property] = "FROM FILE"
             compare(field.text, "FROM FILE")
             compare(window.calls.length, 0)
+            // A screen reader hears the line with the label, the hint only
+            // while there is no line.
+            compare([field.Accessible.name, field.Accessible.description], [data.name + ": FROM FILE", ""])
+            configurationSwitch[data.property] = ""
+            compare([field.Accessible.name, field.Accessible.description], [data.name, data.hint])
         }
 
         function test_learn_data() {

@@ -4,7 +4,8 @@ import QtQuick.Controls.Material 2.15
 import QtQuick.Layouts 1.15
 
 // The application bar: back button (or the page's left action), the current
-// page's title, and its actions as buttons with an overflow menu.
+// page's title, and its actions as buttons with an overflow menu. Space,
+// Enter or Return presses a focused button.
 ToolBar {
     id: root
 
@@ -66,6 +67,9 @@ ToolBar {
                     root.leftAction.trigger(leftButton);
             }
 
+            Activation {
+            }
+
             FocusRing {
                 gap: 0
                 ringColor: root.textColor
@@ -112,6 +116,9 @@ ToolBar {
                 ToolTip.visible: (hovered || visualFocus) && ToolTip.text !== ""
                 ToolTip.text: root.actionTip(modelData)
 
+                Activation {
+                }
+
                 FocusRing {
                     gap: 0
                     ringColor: root.textColor
@@ -133,6 +140,9 @@ ToolBar {
             ToolTip.text: text
 
             onClicked: overflowMenu.open()
+
+            Activation {
+            }
 
             FocusRing {
                 gap: 0

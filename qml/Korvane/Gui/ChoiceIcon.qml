@@ -10,6 +10,8 @@ import QtQuick.Layouts 1.15
 // Accessible.role, once assistive software is listening).
 // `userToggled` reports the user's choices only (mouse, Space, Enter, the
 // accessibility actions); writing `checked` from the scene never emits it.
+// A group is one Tab stop, its chosen tile (or its first when none is); the
+// arrow keys move between its tiles, Space or Enter chooses.
 T.RadioButton {
     id: root
 
@@ -22,8 +24,46 @@ T.RadioButton {
     // and a screen reader hears why. It can still be chosen.
     property string offText: ""
     readonly property bool dimmed: offText !== ""
+    readonly property bool tabStop: !buttonGroup || checked
+                                    || (buttonGroup.checkedButton === null && groupTiles()[0] === root)
 
     signal userToggled()
+
+    // The group's tiles in the order they are written in, which is the
+    // order they are read in: the group lists them as they joined it.
+    function groupTiles() {
+        var place = function(item) {
+            var path = []
+            for (; item && item.parent; item = item.parent)
+                path.unshift(Array.prototype.indexOf.call(item.parent.children, item))
+            return path
+        }
+        var tiles = []
+        var buttons = root.buttonGroup ? root.buttonGroup.buttons : []
+        for (var i = 0; i < buttons.length; ++i)
+            tiles.push({ "tile": buttons[i], "path": place(buttons[i]) })
+        tiles.sort(function(a, b) {
+            for (var k = 0; k < Math.min(a.path.length, b.path.length); ++k) {
+                if (a.path[k] !== b.path[k])
+                    return a.path[k] - b.path[k]
+            }
+            return a.path.length - b.path.length
+        })
+        return tiles.map(function(entry) { return entry.tile })
+    }
+
+    // The next tile of the group that can take the focus, `step` tiles away
+    // in reading order, round the ends.
+    function neighbour(step) {
+        var tiles = root.groupTiles()
+        var at = tiles.indexOf(root)
+        for (var i = 1; at >= 0 && i < tiles.length; ++i) {
+            var tile = tiles[(at + (step + tiles.length) * i) % tiles.length]
+            if (tile.visible && tile.enabled)
+                return tile
+        }
+        return null
+    }
 
     implicitWidth: Math.max(minimumWidth, implicitContentWidth + leftPadding + rightPadding)
     implicitHeight: Math.max(64, implicitContentHeight + topPadding + bottomPadding)
@@ -31,7 +71,8 @@ T.RadioButton {
     padding: 10
     // The group decides, not the neighbours in the layout.
     autoExclusive: false
-    focusPolicy: Qt.StrongFocus
+    // Left as it is while focused: Qt keeps a focused item in the Tab chain.
+    focusPolicy: tabStop || activeFocus ? Qt.StrongFocus : Qt.ClickFocus
     hoverEnabled: true
     ButtonGroup.group: buttonGroup
     Accessible.name: text
@@ -42,6 +83,14 @@ T.RadioButton {
     // default ones would check the tile without telling anyone.
     Accessible.onPressAction: activation.activate()
     Accessible.onToggleAction: activation.activate()
+    Keys.onPressed: {
+        var step = event.key === Qt.Key_Right || event.key === Qt.Key_Down ? 1
+                 : event.key === Qt.Key_Left || event.key === Qt.Key_Up ? -1 : 0
+        var tile = step !== 0 && event.modifiers === Qt.NoModifier ? root.neighbour(step) : null
+        if (tile)
+            tile.forceActiveFocus(Qt.TabFocusReason)
+        event.accepted = tile !== null
+    }
 
     background: IconTileBackground {
     }

@@ -5,7 +5,7 @@ import QtQuick.Controls 2.15
 // are written in and which therefore needs no catalogue, and every language
 // of `languages` (objects with `name` and `code`, such as the application
 // section's `languageQmlList`). It starts on `currentCode`.
-ComboBox {
+ChoiceBox {
     id: root
 
     // When the scene gives none, the application section's list is taken
@@ -48,8 +48,6 @@ ComboBox {
     model: entries
     textRole: "name"
     currentIndex: Math.max(0, indexOfCode(currentCode))
-    focusPolicy: Qt.StrongFocus
-    Accessible.name: displayText
 
     Component.onCompleted: {
         if (languages === undefined && typeof configuration !== "undefined" && configuration) {

@@ -11,6 +11,10 @@ SpinBox {
     // The section (a ConfigurationChannel) and the name of its property.
     property var configuration: null
     property string key: ""
+    // What a screen reader reads as the range: the names of the older spin
+    // box, which Qt's accessibility still asks for.
+    readonly property int minimumValue: from
+    readonly property int maximumValue: to
 
     from: 0
     to: 5000

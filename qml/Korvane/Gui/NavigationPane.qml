@@ -10,6 +10,8 @@ Drawer {
     id: root
 
     property string title: ""
+    // What a screen reader calls the pane.
+    property string accessibleName: ""
     property var actions: []
     // [{ "category": text, "actions": [action, ...] }, ...] in order of first
     // appearance, hidden actions left out.
@@ -46,6 +48,8 @@ Drawer {
     modal: true
     focus: true
 
+    // Accessible attaches to the pane's item, not to the pane itself.
+    Component.onCompleted: contentItem.parent.Accessible.name = Qt.binding(function() { return root.accessibleName })
     // A chosen entry that opens another page replaces the list under the
     // pointer before the entry's own click handler runs: close with it.
     onActionsChanged: close()

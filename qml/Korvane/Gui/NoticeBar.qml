@@ -61,8 +61,6 @@ Pane {
             text: qsTr("Dismiss")
             focusPolicy: Qt.StrongFocus
             Accessible.name: qsTr("Dismiss: %1").arg(root.text)
-            ToolTip.visible: hovered || visualFocus
-            ToolTip.text: text
 
             onClicked: root.dismissed()
 
@@ -70,6 +68,9 @@ Pane {
             }
 
             FocusRing {
+            }
+
+            ButtonToolTip {
             }
         }
     }

@@ -72,4 +72,12 @@ void setFirstStart(QQmlContext* context, bool firstStart)
     context->setContextProperty(QStringLiteral("firstStart"), firstStart);
 }
 
+void setRestartPage(QQmlContext* context, bool restarted, const QString& page)
+{
+    if (restarted)
+        context->setContextProperty(QStringLiteral("restartPage"), page);
+    else
+        context->setContextProperty(QStringLiteral("restartPage"), static_cast<QObject*>(nullptr));
+}
+
 } // namespace korvane::shell

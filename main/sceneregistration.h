@@ -1,6 +1,7 @@
 #pragma once
 
 class QQmlContext;
+class QString;
 
 namespace korvane::core {
 class ApplicationInterface;
@@ -15,5 +16,8 @@ void setSceneContext(QQmlContext* context, core::ApplicationInterface& interface
 void setSystrayEnabled(QQmlContext* context, bool available);
 // True when no user configuration existed: the scene tells where it went.
 void setFirstStart(QQmlContext* context, bool firstStart);
+// After a restart, the object name of the page the window showed (a string);
+// otherwise null, and the window starts as on a new start.
+void setRestartPage(QQmlContext* context, bool restarted, const QString& page);
 
 } // namespace korvane::shell

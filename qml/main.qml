@@ -190,13 +190,20 @@ Gui.PageStackWindow {
             window.visibility = windowsSettings.state;
         setTheme(configuration.isDark());
         showWelcomePage();
+        // Back from a restart the user asked for in the window: shown, on
+        // the page it was left from.
+        var restarted = typeof restartPage === "string";
+        if (restarted && restartPage === "settings")
+            showSettingsPage();
         __initialized = true;
         autoSelectPort();
         // The remembered geometry is applied by now or at the latest in
         // this turn of the loop.
         keepOnScreen();
         Qt.callLater(keepOnScreen);
-        if (systrayEnabled)
+        if (restarted)
+            setWindowVisible(true);
+        else if (systrayEnabled)
             setWindowVisible(false);
         initialTimer.restart();
     }

@@ -44,6 +44,9 @@ ApplicationInterface::ApplicationInterface(QObject* parent)
         application->installEventFilter(this);
     connect(&m_channels, &ChannelInjector::heldTextChanged, this,
         &ApplicationInterface::heldTextChanged);
+    // Asked at each cue: a file read into the document emits no signal.
+    m_channels.setSoundCuesOn(
+        [this]() { return m_configuration.get_configurationApplication().soundCues(); });
 }
 
 ApplicationInterface::~ApplicationInterface()

@@ -4,6 +4,7 @@
 #include "common/logmanager.h"
 #include "common/translator.h"
 #include "core/platform/inputinjector.h"
+#include "core/soundeffectcues.h"
 #include "core/switch/comparedline.h"
 
 #include <QKeySequence>
@@ -15,6 +16,8 @@ using datamodel::ClickTypeClass;
 using datamodel::ConfigurationChannel;
 using datamodel::ConfigurationSwitch;
 using datamodel::ModeClass;
+using datamodel::SecondModeClass;
+using datamodel::SecondTriggerClass;
 
 namespace {
 constexpr int cstModifierScanCode = 0x45;
@@ -78,6 +81,9 @@ ChannelInjector::ChannelInjector(ConfigurationSwitch& section, QObject* parent)
     connect(&m_timing, &SwitchTiming::down, this, &ChannelInjector::channelDown);
     connect(&m_timing, &SwitchTiming::up, this, &ChannelInjector::channelUp);
     connect(&m_timing, &SwitchTiming::latchedChanged, this, &ChannelInjector::updateHeldText);
+    connect(&m_timing, &SwitchTiming::second, this, &ChannelInjector::secondAction);
+    connect(&m_timing, &SwitchTiming::accepted, this, [this]() { playCue(SoundCues::Accepted); });
+    connect(&m_timing, &SwitchTiming::ignored, this, [this]() { playCue(SoundCues::Ignored); });
 
     // Any change of what a channel does, or of the lines that drive it, lets
     // go of what that channel holds: its release would no longer fit.
@@ -115,6 +121,10 @@ void ChannelInjector::press(int channel)
 {
     if (m_gateClosed || !this->channel(channel))
         return;
+    if (m_secondOnly && !pauseGestureReady(channel)) {
+        playCue(SoundCues::Ignored);
+        return;
+    }
     m_timing.setRules(channel, timingRules(channel));
     m_timing.press(channel);
 }
@@ -166,6 +176,74 @@ void ChannelInjector::setGateClosed(bool closed)
     emit gateClosedChanged(m_gateClosed);
 }
 
+void ChannelInjector::setSecondOnly(bool secondOnly)
+{
+    if (m_secondOnly == secondOnly)
+        return;
+    m_secondOnly = secondOnly;
+    emit secondOnlyChanged(m_secondOnly);
+}
+
+void ChannelInjector::setSoundCues(std::unique_ptr<SoundCues> cues)
+{
+    m_soundCues = std::move(cues);
+}
+
+void ChannelInjector::setSoundCuesOn(std::function<bool()> on)
+{
+    m_soundCuesOn = std::move(on);
+}
+
+void ChannelInjector::playCue(SoundCues::Cue cue)
+{
+    if (!m_soundCuesOn || !m_soundCuesOn())
+        return;
+    if (!m_soundCues)
+        m_soundCues = std::make_unique<SoundEffectCues>();
+    m_soundCues->play(cue);
+}
+
+bool ChannelInjector::releaseLine(int number) const
+{
+    const QString& pressLine
+        = number == 0 ? m_section.inputLeftChannel() : m_section.inputRightChannel();
+    const QString& releaseLine
+        = number == 0 ? m_section.releaseLeftChannel() : m_section.releaseRightChannel();
+    return !comparedReleaseLine(pressLine, releaseLine).isEmpty();
+}
+
+bool ChannelInjector::pauseGestureReady(int number) const
+{
+    const ConfigurationChannel* configuration = channel(number);
+    if (!configuration || !configuration->enabled()
+        || configuration->secondMode() != SecondModeClass::PAUSE)
+        return false;
+    const QString& pressLine
+        = number == 0 ? m_section.inputLeftChannel() : m_section.inputRightChannel();
+    if (comparedLine(pressLine).trimmed().isEmpty())
+        return false;
+    return configuration->secondTrigger() == SecondTriggerClass::DOUBLE_PRESS
+        || (configuration->secondTrigger() == SecondTriggerClass::LONG_PRESS
+            && releaseLine(number));
+}
+
+void ChannelInjector::secondAction(int number)
+{
+    const ConfigurationChannel* configuration = channel(number);
+    if (!configuration)
+        return;
+    if (configuration->secondMode() == SecondModeClass::PAUSE) {
+        emit pauseGesture(number);
+        return;
+    }
+    // A click, whatever the first action holds: the second action never
+    // stays down.
+    const ConfigurationChannel action = configuration->secondAction();
+    playCue(SoundCues::Accepted);
+    inject(pressRecords(action));
+    inject(releaseRecords(action));
+}
+
 void ChannelInjector::retranslate()
 {
     updateHeldText();
@@ -189,19 +267,23 @@ void ChannelInjector::letGoOfChangedChannel()
 SwitchTiming::Rules ChannelInjector::timingRules(int number) const
 {
     const ConfigurationChannel& configuration = *channel(number);
-    const QString& pressLine
-        = number == 0 ? m_section.inputLeftChannel() : m_section.inputRightChannel();
-    const QString& releaseLine
-        = number == 0 ? m_section.releaseLeftChannel() : m_section.releaseRightChannel();
     SwitchTiming::Rules rules;
     rules.ignoreRepeatsMs = configuration.ignoreRepeatsMs();
     rules.holdMs = configuration.holdMs();
     rules.latch = configuration.latch();
     rules.acceptanceMs = configuration.acceptanceMs();
-    // The link never reports a release line that equals the press line.
-    const QString release = comparedLine(releaseLine);
-    rules.releaseLine = !release.isEmpty() && release != comparedLine(pressLine);
+    rules.releaseLine = releaseLine(number);
     rules.holdable = holdable(configuration);
+    // No second action, no gesture: a channel without one never waits.
+    if (configuration.secondMode() != SecondModeClass::NONE) {
+        if (configuration.secondTrigger() == SecondTriggerClass::LONG_PRESS)
+            rules.second = SwitchTiming::Second::LongPress;
+        else if (configuration.secondTrigger() == SecondTriggerClass::DOUBLE_PRESS)
+            rules.second = SwitchTiming::Second::DoublePress;
+    }
+    rules.longPressMs = configuration.longPressMs();
+    rules.doublePressMs = configuration.doublePressMs();
+    rules.secondOnly = m_secondOnly;
     return rules;
 }
 
@@ -284,11 +366,15 @@ QString ChannelInjector::keyText(qulonglong key, int modifier)
     const quint32 modifiers = static_cast<quint32>(modifier);
     if (code == 0 || code > cst_max_key_code || (modifiers & ~cst_modifier_bits) != 0)
         return QString();
-    const int combination = static_cast<int>(code | modifiers);
-    const QString text = QKeySequence(combination).toString(QKeySequence::PortableText);
-    if (QKeySequence(text, QKeySequence::NativeText).toString(QKeySequence::PortableText).isEmpty())
+    const QKeySequence sequence(static_cast<int>(code | modifiers));
+    const QString text = sequence.toString(QKeySequence::PortableText);
+    // A lone modifier prints as a character that reads back as nothing.
+    if (QKeySequence::fromString(text, QKeySequence::PortableText)
+            .toString(QKeySequence::PortableText)
+            .isEmpty())
         return QString();
-    return text;
+    // Shown to the user in their language ("Espace"); what is stored is the code.
+    return sequence.toString(QKeySequence::NativeText);
 }
 
 std::vector<InputRecord> ChannelInjector::pressRecords(const ConfigurationChannel& channel)

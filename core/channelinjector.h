@@ -2,6 +2,7 @@
 
 #include "core/korvane_core_export.h"
 #include "core/platform/heldinput.h"
+#include "core/soundcues.h"
 #include "core/switch/switchtiming.h"
 #include "datamodel/configurationswitch.h"
 
@@ -9,6 +10,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -24,12 +26,18 @@ class InputInjector;
 // The gate is closed while the device's lines are answers rather than
 // commands (a line being learned): presses and releases are then dropped,
 // and closing it lets go of everything first.
+//
+// A channel's second action (long or double press) is a click of its own key
+// or mouse action, or the pause gesture, which is only announced
+// (pauseGesture) for the switch controller to act on. While Korvane is paused
+// and listens for that gesture (secondOnly), nothing else acts.
 class KORVANE_CORE_EXPORT ChannelInjector : public QObject {
     Q_OBJECT
     // What a latched channel keeps pressed ("Left mouse button held"), for the
     // window and the tray; empty when nothing is latched.
     Q_PROPERTY(QString heldText READ heldText NOTIFY heldTextChanged)
     Q_PROPERTY(bool gateClosed READ gateClosed WRITE setGateClosed NOTIFY gateClosedChanged)
+    Q_PROPERTY(bool secondOnly READ secondOnly WRITE setSecondOnly NOTIFY secondOnlyChanged)
 
 public:
     // The largest Qt key code, and the modifier bits above it.
@@ -53,6 +61,16 @@ public:
     SwitchTiming& timing() { return m_timing; }
     QString heldText() const { return m_heldText; }
     bool gateClosed() const { return m_gateClosed; }
+    bool secondOnly() const { return m_secondOnly; }
+
+    // What makes the cues heard; the sound effects by default, made when
+    // first needed. Cues sound only while `on` says so (off by default).
+    void setSoundCues(std::unique_ptr<SoundCues> cues);
+    void setSoundCuesOn(std::function<bool()> on);
+    void playCue(SoundCues::Cue cue);
+    // A channel's pause gesture is ready: on, with its press line (and the
+    // release line a long press needs).
+    bool pauseGestureReady(int channel) const;
 
     // The text of a key combination as stored in a channel, "Shift+A"; empty
     // for anything that is not a key code with modifier bits.
@@ -76,12 +94,17 @@ public slots:
     // Lets go of what one channel holds and forgets what it waits for.
     void releaseChannel(int channel);
     void setGateClosed(bool closed);
+    // Only the pause gesture acts: every other press is dropped.
+    void setSecondOnly(bool secondOnly);
     // The held text is made here, out of reach of the scene's retranslation.
     void retranslate();
 
 signals:
     void heldTextChanged(QString heldText);
     void gateClosedChanged(bool gateClosed);
+    void secondOnlyChanged(bool secondOnly);
+    // A channel's second action is "Pause or resume Korvane" and it happened.
+    void pauseGesture(int channel);
 
 private slots:
     void letGoOfChangedChannel();
@@ -91,6 +114,8 @@ private:
     const datamodel::ConfigurationChannel* channel(int number) const;
     void channelDown(int channel);
     void channelUp(int channel);
+    void secondAction(int channel);
+    bool releaseLine(int channel) const;
     void updateHeldText();
     void inject(const std::vector<InputRecord>& records);
     void reportInjectionFailure(const QString& reason);
@@ -105,6 +130,9 @@ private:
     QString m_heldText;
     bool m_forgetting = false;
     bool m_gateClosed = false;
+    bool m_secondOnly = false;
+    std::unique_ptr<SoundCues> m_soundCues;
+    std::function<bool()> m_soundCuesOn;
     QString m_injectionError;
 };
 

@@ -11,6 +11,7 @@ const QLatin1String cst_scale("scale");
 const QLatin1String cst_orientation("orientation");
 const QLatin1String cst_language("language");
 const QLatin1String cst_run_startup("runStartup");
+const QLatin1String cst_sound_cues("sound_cues");
 
 } // namespace
 
@@ -35,6 +36,7 @@ ConfigurationApplication& ConfigurationApplication::operator=(const Configuratio
     m_orientation = other.m_orientation;
     m_language = other.m_language;
     m_runStartup = other.m_runStartup;
+    m_soundCues = other.m_soundCues;
     return *this;
 }
 
@@ -70,6 +72,10 @@ void ConfigurationApplication::read(const QJsonObject& object)
         m_language = object.value(cst_language).toString();
     if (object.contains(cst_run_startup))
         m_runStartup = object.value(cst_run_startup).toBool(false);
+    // Only a present key changes it, so a user file without it keeps the
+    // shipped choice; anything but true is off.
+    if (object.contains(cst_sound_cues))
+        m_soundCues = object.value(cst_sound_cues).toBool(false);
 }
 
 QJsonObject ConfigurationApplication::write() const
@@ -80,6 +86,10 @@ QJsonObject ConfigurationApplication::write() const
     object.insert(cst_orientation, m_orientation);
     object.insert(cst_language, m_language);
     object.insert(cst_run_startup, m_runStartup);
+    // Written only when on: the file of a user who never turns them on stays
+    // as it always was.
+    if (m_soundCues)
+        object.insert(cst_sound_cues, true);
     return object;
 }
 
@@ -132,6 +142,14 @@ void ConfigurationApplication::set_runStartup(bool runStartup)
         return;
     m_runStartup = runStartup;
     emit runStartupChanged(m_runStartup);
+}
+
+void ConfigurationApplication::set_soundCues(bool soundCues)
+{
+    if (m_soundCues == soundCues)
+        return;
+    m_soundCues = soundCues;
+    emit soundCuesChanged(m_soundCues);
 }
 
 void ConfigurationApplication::set_languageList(LanguageList languageList)

@@ -24,6 +24,9 @@ class KORVANE_DATAMODEL_EXPORT ConfigurationApplication : public QObject {
     Q_PROPERTY(QString orientation READ orientation WRITE set_orientation NOTIFY orientationChanged)
     Q_PROPERTY(QString language READ language WRITE set_language NOTIFY languageChanged)
     Q_PROPERTY(bool runStartup READ runStartup WRITE set_runStartup NOTIFY runStartupChanged)
+    // Short sounds for an accepted and an ignored press, pause and resume;
+    // off by default.
+    Q_PROPERTY(bool soundCues READ soundCues WRITE set_soundCues NOTIFY soundCuesChanged)
     Q_PROPERTY(LanguageList languageList READ languageList WRITE set_languageList NOTIFY
             languageListChanged)
     // Filled once at start-up, before the scene exists: CONSTANT spares the
@@ -46,6 +49,7 @@ public:
     QString& language() { return m_language; }
     const bool& runStartup() const { return m_runStartup; }
     bool& runStartup() { return m_runStartup; }
+    bool soundCues() const { return m_soundCues; }
     const LanguageList& languageList() const { return m_languageList; }
     LanguageList& languageList() { return m_languageList; }
 
@@ -67,6 +71,7 @@ public slots:
     void set_orientation(QString orientation);
     void set_language(QString language);
     void set_runStartup(bool runStartup);
+    void set_soundCues(bool soundCues);
     void set_languageList(LanguageList languageList);
 
 signals:
@@ -75,6 +80,7 @@ signals:
     void orientationChanged(QString orientation);
     void languageChanged(QString language);
     void runStartupChanged(bool runStartup);
+    void soundCuesChanged(bool soundCues);
     void languageListChanged(LanguageList languageList);
 
 private:
@@ -86,6 +92,7 @@ private:
     QString m_orientation;
     QString m_language;
     bool m_runStartup = true;
+    bool m_soundCues = false;
     LanguageList m_languageList;
 };
 

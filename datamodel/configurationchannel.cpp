@@ -16,6 +16,18 @@ const QLatin1String cst_ignore_repeats("ignore_repeats_ms");
 const QLatin1String cst_hold("hold_ms");
 const QLatin1String cst_latch("latch");
 const QLatin1String cst_acceptance("acceptance_ms");
+const QLatin1String cst_second_trigger("second_trigger");
+const QLatin1String cst_long_press("long_press_ms");
+const QLatin1String cst_double_press("double_press_ms");
+const QLatin1String cst_second_mode("second_mode");
+const QLatin1String cst_second_click_type("second_click_type");
+const QLatin1String cst_second_key("second_key");
+const QLatin1String cst_second_modifier("second_modifier");
+
+// The second action a channel has until the user picks one: a right click.
+constexpr SecondMode cst_default_second_mode = SecondModeClass::MOUSE;
+constexpr ClickType cst_default_second_click = ClickTypeClass::RIGHT;
+constexpr int cst_default_second_key = Qt::Key_Space;
 
 // A number of milliseconds, rounded and brought into range; anything that is
 // not a number means the aid is off.
@@ -31,6 +43,15 @@ int readMilliseconds(const QJsonValue& value)
 int boundMilliseconds(int milliseconds)
 {
     return qBound(0, milliseconds, ConfigurationChannel::cst_max_timing_ms);
+}
+
+// A threshold that cannot be off: a number is rounded and brought into range,
+// anything else (or no key) is the default.
+int readThreshold(const QJsonValue& value, int lowest, int fallback, int highest)
+{
+    if (!value.isDouble())
+        return fallback;
+    return qRound(qBound(double(lowest), value.toDouble(), double(highest)));
 }
 
 } // namespace
@@ -53,6 +74,13 @@ ConfigurationChannel::ConfigurationChannel(const ConfigurationChannel& other)
     , m_holdMs(other.m_holdMs)
     , m_latch(other.m_latch)
     , m_acceptanceMs(other.m_acceptanceMs)
+    , m_secondTrigger(other.m_secondTrigger)
+    , m_longPressMs(other.m_longPressMs)
+    , m_doublePressMs(other.m_doublePressMs)
+    , m_secondMode(other.m_secondMode)
+    , m_secondClickType(other.m_secondClickType)
+    , m_secondKey(other.m_secondKey)
+    , m_secondModifiers(other.m_secondModifiers)
 {
 }
 
@@ -68,6 +96,13 @@ ConfigurationChannel& ConfigurationChannel::operator=(const ConfigurationChannel
     m_holdMs = other.m_holdMs;
     m_latch = other.m_latch;
     m_acceptanceMs = other.m_acceptanceMs;
+    m_secondTrigger = other.m_secondTrigger;
+    m_longPressMs = other.m_longPressMs;
+    m_doublePressMs = other.m_doublePressMs;
+    m_secondMode = other.m_secondMode;
+    m_secondClickType = other.m_secondClickType;
+    m_secondKey = other.m_secondKey;
+    m_secondModifiers = other.m_secondModifiers;
     return *this;
 }
 
@@ -77,12 +112,28 @@ bool ConfigurationChannel::operator==(const ConfigurationChannel& other) const
         && m_clickType == other.m_clickType && m_key == other.m_key
         && m_modifiers == other.m_modifiers && m_nativeScanCode == other.m_nativeScanCode
         && m_ignoreRepeatsMs == other.m_ignoreRepeatsMs && m_holdMs == other.m_holdMs
-        && m_latch == other.m_latch && m_acceptanceMs == other.m_acceptanceMs;
+        && m_latch == other.m_latch && m_acceptanceMs == other.m_acceptanceMs
+        && m_secondTrigger == other.m_secondTrigger && m_longPressMs == other.m_longPressMs
+        && m_doublePressMs == other.m_doublePressMs && m_secondMode == other.m_secondMode
+        && m_secondClickType == other.m_secondClickType && m_secondKey == other.m_secondKey
+        && m_secondModifiers == other.m_secondModifiers;
 }
 
 bool ConfigurationChannel::hasTiming() const
 {
     return m_ignoreRepeatsMs > 0 || m_holdMs > 0 || m_latch || m_acceptanceMs > 0;
+}
+
+ConfigurationChannel ConfigurationChannel::secondAction() const
+{
+    ConfigurationChannel action;
+    action.m_mode = m_secondMode == SecondModeClass::KEYBOARD ? ModeClass::KEYBOARD
+        : m_secondMode == SecondModeClass::MOUSE              ? ModeClass::MOUSE
+                                                              : ModeClass::NONE;
+    action.m_clickType = m_secondClickType;
+    action.m_key = m_secondKey;
+    action.m_modifiers = m_secondModifiers;
+    return action;
 }
 
 void ConfigurationChannel::registerMetaTypes()
@@ -92,6 +143,8 @@ void ConfigurationChannel::registerMetaTypes()
     static const bool registered = [] {
         qRegisterMetaType<ModeClass::Type>("Mode");
         qRegisterMetaType<ClickTypeClass::Type>("ClickType");
+        qRegisterMetaType<SecondTriggerClass::Type>("SecondTrigger");
+        qRegisterMetaType<SecondModeClass::Type>("SecondMode");
         qRegisterMetaType<ConfigurationChannel>();
         qRegisterMetaType<ConfigurationChannel>("ConfigurationChannel");
         return true;
@@ -111,6 +164,22 @@ void ConfigurationChannel::read(const QJsonObject& object)
     m_holdMs = readMilliseconds(object.value(cst_hold));
     m_latch = object.value(cst_latch).toBool(false);
     m_acceptanceMs = readMilliseconds(object.value(cst_acceptance));
+    m_secondTrigger = SecondTriggerClass::fromJson(object.value(cst_second_trigger));
+    m_longPressMs = readThreshold(object.value(cst_long_press), cst_min_long_press_ms,
+        cst_default_long_press_ms, cst_max_timing_ms);
+    m_doublePressMs = readThreshold(object.value(cst_double_press), cst_min_double_press_ms,
+        cst_default_double_press_ms, cst_max_double_press_ms);
+    // An action that is not there is the default one; one that is there but
+    // unreadable does nothing, as the first action's keys do.
+    m_secondMode = object.contains(cst_second_mode)
+        ? SecondModeClass::fromJson(object.value(cst_second_mode))
+        : cst_default_second_mode;
+    m_secondClickType = object.contains(cst_second_click_type)
+        ? ClickTypeClass::fromJson(object.value(cst_second_click_type))
+        : cst_default_second_click;
+    m_secondKey = object.value(cst_second_key)
+                      .toInt(object.contains(cst_second_key) ? 0 : cst_default_second_key);
+    m_secondModifiers = object.value(cst_second_modifier).toInt(0);
 }
 
 QJsonObject ConfigurationChannel::write() const
@@ -132,6 +201,22 @@ QJsonObject ConfigurationChannel::write() const
         object.insert(cst_latch, true);
     if (m_acceptanceMs > 0)
         object.insert(cst_acceptance, m_acceptanceMs);
+    // The second action's keys likewise, each only when it differs from its
+    // default.
+    if (m_secondTrigger != SecondTriggerClass::NONE)
+        object.insert(cst_second_trigger, SecondTriggerClass::toJson(m_secondTrigger));
+    if (m_longPressMs != cst_default_long_press_ms)
+        object.insert(cst_long_press, m_longPressMs);
+    if (m_doublePressMs != cst_default_double_press_ms)
+        object.insert(cst_double_press, m_doublePressMs);
+    if (m_secondMode != cst_default_second_mode)
+        object.insert(cst_second_mode, SecondModeClass::toJson(m_secondMode));
+    if (m_secondClickType != cst_default_second_click)
+        object.insert(cst_second_click_type, ClickTypeClass::toJson(m_secondClickType));
+    if (m_secondKey != cst_default_second_key)
+        object.insert(cst_second_key, m_secondKey);
+    if (m_secondModifiers != 0)
+        object.insert(cst_second_modifier, m_secondModifiers);
     return object;
 }
 
@@ -216,6 +301,64 @@ void ConfigurationChannel::set_acceptanceMs(int milliseconds)
         return;
     m_acceptanceMs = milliseconds;
     emit acceptanceMsChanged(m_acceptanceMs);
+}
+
+void ConfigurationChannel::set_secondTrigger(SecondTrigger trigger)
+{
+    if (m_secondTrigger == trigger)
+        return;
+    m_secondTrigger = trigger;
+    emit secondTriggerChanged(m_secondTrigger);
+}
+
+void ConfigurationChannel::set_longPressMs(int milliseconds)
+{
+    milliseconds = qBound(cst_min_long_press_ms, milliseconds, cst_max_timing_ms);
+    if (m_longPressMs == milliseconds)
+        return;
+    m_longPressMs = milliseconds;
+    emit longPressMsChanged(m_longPressMs);
+}
+
+void ConfigurationChannel::set_doublePressMs(int milliseconds)
+{
+    milliseconds = qBound(cst_min_double_press_ms, milliseconds, cst_max_double_press_ms);
+    if (m_doublePressMs == milliseconds)
+        return;
+    m_doublePressMs = milliseconds;
+    emit doublePressMsChanged(m_doublePressMs);
+}
+
+void ConfigurationChannel::set_secondMode(SecondMode mode)
+{
+    if (m_secondMode == mode)
+        return;
+    m_secondMode = mode;
+    emit secondModeChanged(m_secondMode);
+}
+
+void ConfigurationChannel::set_secondClickType(ClickType clickType)
+{
+    if (m_secondClickType == clickType)
+        return;
+    m_secondClickType = clickType;
+    emit secondClickTypeChanged(m_secondClickType);
+}
+
+void ConfigurationChannel::set_secondKey(int key)
+{
+    if (m_secondKey == key)
+        return;
+    m_secondKey = key;
+    emit secondKeyChanged(m_secondKey);
+}
+
+void ConfigurationChannel::set_secondModifiers(int modifiers)
+{
+    if (m_secondModifiers == modifiers)
+        return;
+    m_secondModifiers = modifiers;
+    emit secondModifiersChanged(m_secondModifiers);
 }
 
 } // namespace korvane::datamodel

@@ -3,6 +3,8 @@
 #include "datamodel/clicktypeclass.h"
 #include "datamodel/korvane_datamodel_export.h"
 #include "datamodel/modeclass.h"
+#include "datamodel/secondmodeclass.h"
+#include "datamodel/secondtriggerclass.h"
 
 #include <QJsonObject>
 #include <QMetaType>
@@ -31,10 +33,30 @@ class KORVANE_DATAMODEL_EXPORT ConfigurationChannel : public QObject {
     Q_PROPERTY(int holdMs READ holdMs WRITE set_holdMs NOTIFY holdMsChanged)
     Q_PROPERTY(bool latch READ latch WRITE set_latch NOTIFY latchChanged)
     Q_PROPERTY(int acceptanceMs READ acceptanceMs WRITE set_acceptanceMs NOTIFY acceptanceMsChanged)
+    // The second action, off by default: what a long or double press does
+    // instead of the first action.
+    Q_PROPERTY(SecondTrigger secondTrigger READ secondTrigger WRITE set_secondTrigger NOTIFY
+            secondTriggerChanged)
+    Q_PROPERTY(int longPressMs READ longPressMs WRITE set_longPressMs NOTIFY longPressMsChanged)
+    Q_PROPERTY(
+        int doublePressMs READ doublePressMs WRITE set_doublePressMs NOTIFY doublePressMsChanged)
+    Q_PROPERTY(SecondMode secondMode READ secondMode WRITE set_secondMode NOTIFY secondModeChanged)
+    Q_PROPERTY(ClickType secondClickType READ secondClickType WRITE set_secondClickType NOTIFY
+            secondClickTypeChanged)
+    Q_PROPERTY(int secondKey READ secondKey WRITE set_secondKey NOTIFY secondKeyChanged)
+    Q_PROPERTY(int secondModifiers READ secondModifiers WRITE set_secondModifiers NOTIFY
+            secondModifiersChanged)
 
 public:
     // Every timing value lies within 0..cst_max_timing_ms.
     static constexpr int cst_max_timing_ms = 5000;
+    // How long a press must be held to be a long press, and how soon a
+    // second press must follow to make a double press.
+    static constexpr int cst_min_long_press_ms = 300;
+    static constexpr int cst_default_long_press_ms = 800;
+    static constexpr int cst_min_double_press_ms = 150;
+    static constexpr int cst_default_double_press_ms = 400;
+    static constexpr int cst_max_double_press_ms = 1000;
 
     explicit ConfigurationChannel(QObject* parent = nullptr);
     ConfigurationChannel(const ConfigurationChannel& other);
@@ -68,6 +90,16 @@ public:
     int acceptanceMs() const { return m_acceptanceMs; }
     // True when any timing aid is on.
     bool hasTiming() const;
+    SecondTrigger secondTrigger() const { return m_secondTrigger; }
+    int longPressMs() const { return m_longPressMs; }
+    int doublePressMs() const { return m_doublePressMs; }
+    SecondMode secondMode() const { return m_secondMode; }
+    ClickType secondClickType() const { return m_secondClickType; }
+    int secondKey() const { return m_secondKey; }
+    int secondModifiers() const { return m_secondModifiers; }
+    // The second action as a channel of its own (a key or mouse action), for
+    // the records it produces; mode NONE for the pause and for none.
+    ConfigurationChannel secondAction() const;
 
     Q_INVOKABLE bool isModeMouse() const { return m_mode == ModeClass::MOUSE; }
     Q_INVOKABLE bool isModeKeyboard() const { return m_mode == ModeClass::KEYBOARD; }
@@ -92,6 +124,13 @@ public slots:
     void set_holdMs(int milliseconds);
     void set_latch(bool latch);
     void set_acceptanceMs(int milliseconds);
+    void set_secondTrigger(SecondTrigger trigger);
+    void set_longPressMs(int milliseconds);
+    void set_doublePressMs(int milliseconds);
+    void set_secondMode(SecondMode mode);
+    void set_secondClickType(ClickType clickType);
+    void set_secondKey(int key);
+    void set_secondModifiers(int modifiers);
 
 signals:
     void enabledChanged(bool enabled);
@@ -104,6 +143,13 @@ signals:
     void holdMsChanged(int milliseconds);
     void latchChanged(bool latch);
     void acceptanceMsChanged(int milliseconds);
+    void secondTriggerChanged(SecondTrigger trigger);
+    void longPressMsChanged(int milliseconds);
+    void doublePressMsChanged(int milliseconds);
+    void secondModeChanged(SecondMode mode);
+    void secondClickTypeChanged(ClickType clickType);
+    void secondKeyChanged(int key);
+    void secondModifiersChanged(int modifiers);
 
 private:
     bool m_enabled = false;
@@ -116,6 +162,13 @@ private:
     int m_holdMs = 0;
     bool m_latch = false;
     int m_acceptanceMs = 0;
+    SecondTrigger m_secondTrigger = SecondTriggerClass::NONE;
+    int m_longPressMs = cst_default_long_press_ms;
+    int m_doublePressMs = cst_default_double_press_ms;
+    SecondMode m_secondMode = SecondModeClass::MOUSE;
+    ClickType m_secondClickType = ClickTypeClass::RIGHT;
+    int m_secondKey = Qt::Key_Space;
+    int m_secondModifiers = 0;
 };
 
 } // namespace korvane::datamodel

@@ -6,6 +6,18 @@
 
 namespace korvane::datamodel {
 
+namespace {
+// A language is listed in its own words ("Français"): someone who cannot read
+// the current language must still find theirs.
+QString nativeName(const QLocale& locale)
+{
+    QString name = locale.nativeLanguageName();
+    if (name.isEmpty())
+        return QLocale::languageToString(locale.language());
+    return name.left(1).toUpper() + name.mid(1);
+}
+} // namespace
+
 LanguageList::LanguageList() = default;
 
 LanguageList::LanguageList(const LanguageList& other)
@@ -52,7 +64,7 @@ void LanguageList::loadDirectory(const QString& path)
 
         Language language;
         language.setCode(code);
-        language.setName(QLocale::languageToString(QLocale(code).language()));
+        language.setName(nativeName(QLocale(code)));
         language.setFileName(entry.absoluteFilePath());
         append(language);
     }

@@ -12,11 +12,13 @@
 #include "main/configurationfile.h"
 #include "main/controlsstyle.h"
 #include "main/displaysession.h"
+#include "main/messageoutput.h"
 #include "main/resumepoint.h"
 #include "main/sceneregistration.h"
 #include "main/screensettings.h"
 #include "main/settingssaver.h"
 #include "main/shutdownsignals.h"
+#include "main/windownotices.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -91,6 +93,7 @@ int runPass(int& argc, char** argv, NextPass& next)
         return 1;
     }
     setIdentity();
+    MessageOutput messageOutput;
 
     // A logout, `kill` or Ctrl+C ends the run like "Exit" does, so the
     // write-back below still runs. A request that comes before the event loop
@@ -142,14 +145,14 @@ int runPass(int& argc, char** argv, NextPass& next)
     const QString userPath
         = QFileInfo(KorvanePath::getHomePath() + QDir::separator() + QStringLiteral("korvane.json"))
               .absoluteFilePath();
-    bool userFileWritable = true;
+    auto userRead = ConfigurationFile::ReadResult::Missing;
     const bool firstStart = !QFileInfo::exists(userPath);
     if (!firstStart) {
         debug(QStringLiteral("Load configuration file %1 ...").arg(userPath));
-        userFileWritable = ConfigurationFile::read(userPath, configuration, true)
-            != ConfigurationFile::ReadResult::Unreadable;
+        userRead = ConfigurationFile::read(userPath, configuration, true);
         interface.set_configurationPath(userPath);
     }
+    const bool userFileWritable = userRead != ConfigurationFile::ReadResult::Unreadable;
 
     auto& application = configuration.get_configurationApplication();
     debug(
@@ -176,6 +179,14 @@ int runPass(int& argc, char** argv, NextPass& next)
     const bool systray = QSystemTrayIcon::isSystemTrayAvailable();
     setSystrayEnabled(engine.rootContext(), systray);
     setFirstStart(engine.rootContext(), firstStart);
+    // The user runs on the defaults: the window says so and where their text is.
+    WindowNotices notices;
+    notices.setTrayMissing(!systray && !headless);
+    if (userRead == ConfigurationFile::ReadResult::Malformed)
+        notices.reportUnreadSettings(userPath, ConfigurationFile::backupPath(userPath));
+    else if (userRead == ConfigurationFile::ReadResult::Unreadable)
+        notices.reportUnreadSettings(userPath, userPath);
+    setWindowNotices(engine.rootContext(), &notices);
     QString restartPage;
     const bool restarted = ResumePoint::take(&restartPage);
     setRestartPage(engine.rootContext(), restarted, restartPage);
@@ -202,6 +213,9 @@ int runPass(int& argc, char** argv, NextPass& next)
     }
     // Once the scene listens, so that a device it cannot open is shown.
     interface.selectInputBackend(parser.value(inputOption));
+    // After the scene's own choices at start (a port in place of a foreign
+    // one): only the user's changes make the defaults theirs.
+    notices.watchDocument(configuration);
 
     try {
         interface.updateConfiguration();

@@ -4,12 +4,16 @@
 #include "common/logmanager.h"
 #include "common/pathtool.h"
 #include "core/applicationinterface.h"
+#include "core/changehistory.h"
 #include "core/switch/mousecom.h"
 #include "core/switch/switchcontroller.h"
+#include "core/windowpresenter.h"
 #include "datamodel/clicktypeclass.h"
 #include "datamodel/configuration.h"
 #include "datamodel/language.h"
 #include "datamodel/modeclass.h"
+#include "datamodel/secondmodeclass.h"
+#include "datamodel/secondtriggerclass.h"
 
 #include <QQmlContext>
 #include <QQmlEngine>
@@ -24,10 +28,14 @@ void registerSceneTypes()
     qmlRegisterType<common::ElapsedTimer>(uri, 1, 0, "ElapsedTimer");
     qmlRegisterType<core::MouseCom>(uri, 1, 0, "MouseCom");
     qmlRegisterType<core::SwitchController>(uri, 1, 0, "SwitchController");
+    qmlRegisterType<core::ChangeHistory>(uri, 1, 0, "ChangeHistory");
+    qmlRegisterType<core::WindowPresenter>(uri, 1, 0, "WindowPresenter");
     qmlRegisterAnonymousType<core::ChannelInjector>(uri, 1);
     qmlRegisterType<core::ApplicationInterface>(uri, 1, 0, "ApplicationInterface");
     qRegisterMetaType<ModeClass::Type>("Mode");
     qRegisterMetaType<ClickTypeClass::Type>("ClickType");
+    qRegisterMetaType<SecondTriggerClass::Type>("SecondTrigger");
+    qRegisterMetaType<SecondModeClass::Type>("SecondMode");
     qmlRegisterType<Language>("com.tarnel", 1, 0, "Language");
     qmlRegisterUncreatableType<ConfigurationApplication>(uri, 1, 0, "ConfigurationApplication",
         QStringLiteral("ConfigurationApplication (from module core) may not be created directly."));
@@ -39,6 +47,10 @@ void registerSceneTypes()
         uri, 1, 0, "Mode", QStringLiteral("Not creatable as it is an enum type"));
     qmlRegisterUncreatableType<ClickTypeClass>(
         uri, 1, 0, "ClickType", QStringLiteral("Not creatable as it is an enum type"));
+    qmlRegisterUncreatableType<SecondTriggerClass>(
+        uri, 1, 0, "SecondTrigger", QStringLiteral("Not creatable as it is an enum type"));
+    qmlRegisterUncreatableType<SecondModeClass>(
+        uri, 1, 0, "SecondMode", QStringLiteral("Not creatable as it is an enum type"));
     qmlRegisterSingletonType<common::PathTool>(
         uri, 1, 0, "PathTool", &common::PathTool::qmlInstance);
 }
@@ -70,6 +82,11 @@ void setSystrayEnabled(QQmlContext* context, bool available)
 void setFirstStart(QQmlContext* context, bool firstStart)
 {
     context->setContextProperty(QStringLiteral("firstStart"), firstStart);
+}
+
+void setWindowNotices(QQmlContext* context, QObject* notices)
+{
+    context->setContextProperty(QStringLiteral("windowNotices"), notices);
 }
 
 void setRestartPage(QQmlContext* context, bool restarted, const QString& page)

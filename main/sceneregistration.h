@@ -1,5 +1,6 @@
 #pragma once
 
+class QObject;
 class QQmlContext;
 class QString;
 
@@ -16,6 +17,8 @@ void setSceneContext(QQmlContext* context, core::ApplicationInterface& interface
 void setSystrayEnabled(QQmlContext* context, bool available);
 // True when no user configuration existed: the scene tells where it went.
 void setFirstStart(QQmlContext* context, bool firstStart);
+// What the window says beside its content (a WindowNotices).
+void setWindowNotices(QQmlContext* context, QObject* notices);
 // After a restart, the object name of the page the window showed (a string);
 // otherwise null, and the window starts as on a new start.
 void setRestartPage(QQmlContext* context, bool restarted, const QString& page);

@@ -6,17 +6,21 @@ import QtQuick.Controls.Material 2.0
 import com.korvane 1.0
 import Korvane.Gui 1.0
 
-// The About box: product picture, maker's notice and version.
+// The About box: product picture, name, tagline, maker's notice and version,
+// on the window's card colour in either theme.
 OverlayView {
     id: root
 
     // A keyboard user comes back to the control that was focused before.
     property Item focusBefore: null
     property bool visualFocusBefore: false
+    property color cardColor: Colors.scheme(Material.theme === Material.Dark).card
 
     objectName: "aboutView"
-    width: window.width < 800 ? window.width * 0.95 : 800
-    height: window.height < 500 ? window.height * 0.95 : 500
+    // Measured on what it is centred on (below the application bar), so
+    // that it never reaches past the window.
+    width: parent && parent.width < 800 ? parent.width * 0.95 : 800
+    height: parent && parent.height < 500 ? parent.height * 0.95 : 500
 
     onAboutToShow: {
         focusBefore = root.parent ? root.parent.Window.activeFocusItem : null
@@ -30,7 +34,7 @@ OverlayView {
 
     background: Rectangle {
         radius: 15
-        color: "white"
+        color: root.cardColor
     }
 
     ColumnLayout {
@@ -46,6 +50,7 @@ OverlayView {
             source: "qrc:/images/application/korvanne.svg"
             Layout.fillWidth: true
             Layout.fillHeight: true
+            Layout.minimumHeight: 40
             smooth: true
             mipmap: true
             fillMode: Image.PreserveAspectFit
@@ -53,18 +58,41 @@ OverlayView {
             sourceSize.height: height
         }
 
+        Label {
+            objectName: "productName"
+            Layout.fillWidth: true
+            horizontalAlignment: Text.AlignHCenter
+            text: "Korvane"
+            font.pointSize: 26
+            font.weight: Font.Bold
+            fontSizeMode: Text.HorizontalFit
+            minimumPointSize: 12
+        }
+
+        Label {
+            objectName: "aboutTagline"
+            Layout.fillWidth: true
+            horizontalAlignment: Text.AlignHCenter
+            text: qsTr("switch access to your computer")
+            font.pointSize: 14
+            wrapMode: Text.WordWrap
+        }
+
+        // At most a fifth of the box, so that a long notice (in French, at
+        // 150 %) shrinks to fit rather than pushing past the box.
         RowLayout {
             Layout.fillWidth: true
+            Layout.maximumHeight: root.availableHeight / 5
 
             Label {
                 id: noticeLabel
 
                 objectName: "noticeLabel"
                 Layout.fillWidth: true
+                Layout.fillHeight: true
                 Layout.preferredWidth: 1
                 horizontalAlignment: Text.AlignLeft
                 verticalAlignment: Text.AlignVCenter
-                color: Material.primary
                 font.pointSize: 18
                 fontSizeMode: Text.Fit
                 minimumPointSize: 10
@@ -77,10 +105,10 @@ OverlayView {
 
                 objectName: "textLabel"
                 Layout.fillWidth: true
+                Layout.fillHeight: true
                 Layout.preferredWidth: 1
                 horizontalAlignment: Text.AlignRight
                 verticalAlignment: Text.AlignVCenter
-                color: Material.primary
                 font.pointSize: 18
                 fontSizeMode: Text.Fit
                 minimumPointSize: 10

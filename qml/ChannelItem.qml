@@ -17,6 +17,8 @@ Item {
     property var configuration: null
     // Hides the enable switch.
     property bool forceEnabled: true
+    // The button sends a line of its own when let go.
+    property bool releases: false
     // Tint of the tile pictures.
     property color iconColor: Material.iconColor
     // Background of the key capture overlay: the card's.
@@ -25,6 +27,11 @@ Item {
     // Both mode tiles share one width, so the key row lines up with the actions.
     readonly property real modeTileWidth: Math.max(mouseModeSwitch.implicitWidth,
                                                    keyboardModeSwitch.implicitWidth)
+    // Room between the tiles, so a tremor does not land on the neighbour.
+    readonly property int tileSpacing: 10
+    // Said of every tile while the channel is off; the tiles are dimmed.
+    readonly property string offText: root.configuration && !root.configuration.enabled
+                                      ? qsTr("%1 is off: its button does nothing").arg(root.title) : ""
 
     signal enableChanged()
 
@@ -34,16 +41,19 @@ Item {
         return qsTr("%1: %2").arg(root.title).arg(what)
     }
 
+    // The tiles follow the channel section, also when it changes elsewhere
+    // (an Undo). A keyboard channel shows no mouse action as chosen.
     function refresh() {
         // Checking tiles from code is not a user toggle: it writes nothing.
         if (!root.configuration)
             return
-        if (root.configuration.isModeMouse())
-            mouseModeSwitch.checked = true
-        else if (root.configuration.isModeKeyboard())
-            keyboardModeSwitch.checked = true
+        mouseModeSwitch.checked = root.configuration.isModeMouse()
+        keyboardModeSwitch.checked = root.configuration.isModeKeyboard()
 
-        if (root.configuration.isClickLeft())
+        if (root.configuration.isModeKeyboard()) {
+            if (group2.checkedButton)
+                group2.checkedButton.checked = false
+        } else if (root.configuration.isClickLeft())
             leftButton.checked = true
         else if (root.configuration.isClickRight())
             rightButton.checked = true
@@ -78,6 +88,13 @@ Item {
         var text = appInterface.keyString(event.key, event.modifiers)
         if (text === "")
             return false
+        if (keyOverlay.forSecond) {
+            root.configuration.secondKey = event.key
+            root.configuration.secondModifiers = event.modifiers
+            root.configuration.secondMode = SecondMode.KEYBOARD
+            keyOverlay.close()
+            return true
+        }
         root.configuration.key = event.key
         root.configuration.modifiers = event.modifiers
         root.configuration.nativeScanCode = event.nativeScanCode
@@ -86,10 +103,11 @@ Item {
         return true
     }
 
-    function keyText() {
+    function keyText(second) {
         if (!root.configuration)
             return qsTr("Enter a key...")
-        var text = appInterface.keyString(root.configuration.key, root.configuration.modifiers)
+        var text = second ? appInterface.keyString(root.configuration.secondKey, root.configuration.secondModifiers)
+                          : appInterface.keyString(root.configuration.key, root.configuration.modifiers)
         return text !== "" ? text : qsTr("Enter a key...")
     }
 
@@ -97,6 +115,18 @@ Item {
     implicitHeight: column.implicitHeight
 
     Component.onCompleted: root.refresh()
+
+    Connections {
+        target: root.configuration
+
+        function onModeChanged() {
+            root.refresh()
+        }
+
+        function onClickTypeChanged() {
+            root.refresh()
+        }
+    }
 
     ButtonGroup {
         id: group1
@@ -110,6 +140,7 @@ Item {
         id: column
 
         anchors.fill: parent
+        spacing: root.tileSpacing
 
         ToggleSwitch {
             id: enableSwitch
@@ -135,6 +166,7 @@ Item {
 
         RowLayout {
             Layout.fillWidth: true
+            spacing: root.tileSpacing
 
             ChoiceIcon {
                 id: mouseModeSwitch
@@ -144,6 +176,7 @@ Item {
                 image: "qrc:/images/hardware/mouse.svg"
                 overlayColor: root.iconColor
                 minimumWidth: 150
+                offText: root.offText
                 buttonGroup: group1
                 Accessible.name: root.accessibleName(qsTr("mouse"))
                 Layout.alignment: Qt.AlignTop
@@ -154,9 +187,11 @@ Item {
 
             ColumnLayout {
                 Layout.fillWidth: true
+                spacing: root.tileSpacing
 
                 RowLayout {
                     Layout.fillWidth: true
+                    spacing: root.tileSpacing
 
                     ChoiceIcon {
                         id: leftButton
@@ -166,6 +201,7 @@ Item {
                         image: "qrc:/images/hardware/mouse_left.svg"
                         overlayColor: root.iconColor
                         minimumWidth: 150
+                        offText: root.offText
                         buttonGroup: group2
                 Accessible.name: root.accessibleName(qsTr("left click"))
 
@@ -180,6 +216,7 @@ Item {
                         image: "qrc:/images/hardware/mouse_right.svg"
                         overlayColor: root.iconColor
                         minimumWidth: 150
+                        offText: root.offText
                         buttonGroup: group2
                 Accessible.name: root.accessibleName(qsTr("right click"))
 
@@ -194,6 +231,7 @@ Item {
                         image: "qrc:/images/hardware/mouse_middle.svg"
                         overlayColor: root.iconColor
                         minimumWidth: 150
+                        offText: root.offText
                         buttonGroup: group2
                 Accessible.name: root.accessibleName(qsTr("middle click"))
 
@@ -203,6 +241,7 @@ Item {
 
                 RowLayout {
                     Layout.fillWidth: true
+                    spacing: root.tileSpacing
 
                     // Shown: the injector now sends a real double click.
                     ChoiceIcon {
@@ -213,6 +252,7 @@ Item {
                         image: "qrc:/images/hardware/mouse_double.svg"
                         overlayColor: root.iconColor
                         minimumWidth: 150
+                        offText: root.offText
                         buttonGroup: group2
                 Accessible.name: root.accessibleName(qsTr("double click"))
 
@@ -227,6 +267,7 @@ Item {
                         image: "qrc:/images/hardware/mouse_scroll.svg"
                         overlayColor: root.iconColor
                         minimumWidth: 150
+                        offText: root.offText
                         buttonGroup: group2
                 Accessible.name: root.accessibleName(qsTr("scroll up"))
 
@@ -241,6 +282,7 @@ Item {
                         image: "qrc:/images/hardware/mouse_scroll.svg"
                         overlayColor: root.iconColor
                         minimumWidth: 150
+                        offText: root.offText
                         buttonGroup: group2
                 Accessible.name: root.accessibleName(qsTr("scroll down"))
 
@@ -252,6 +294,7 @@ Item {
 
         RowLayout {
             Layout.fillWidth: true
+            spacing: root.tileSpacing
 
             ChoiceIcon {
                 id: keyboardModeSwitch
@@ -261,6 +304,7 @@ Item {
                 image: "qrc:/images/hardware/keyboard.svg"
                 overlayColor: root.iconColor
                 minimumWidth: 150
+                offText: root.offText
                 buttonGroup: group1
                 Accessible.name: root.accessibleName(qsTr("keyboard"))
                 Layout.preferredWidth: root.modeTileWidth
@@ -309,6 +353,22 @@ Item {
             channelName: root.title
             configuration: root.configuration
         }
+
+        SecondActionSection {
+            id: secondSection
+
+            objectName: "secondSection"
+            Layout.fillWidth: true
+            channelName: root.title
+            configuration: root.configuration
+            releases: root.releases
+            keyText: root.keyText(true)
+
+            onKeyRequested: {
+                keyOverlay.forSecond = true
+                keyOverlay.open()
+            }
+        }
     }
 
     OverlayView {
@@ -318,6 +378,8 @@ Item {
         // not to the top of the window.
         property Item focusBefore: null
         property bool visualFocusBefore: false
+        // The key asked for is the second action's.
+        property bool forSecond: false
 
         objectName: "keyOverlay"
         // Half the window, centred on it, whatever the panel's own place.
@@ -336,6 +398,7 @@ Item {
             if (focusBefore)
                 focusBefore.forceActiveFocus(visualFocusBefore ? Qt.TabFocusReason : Qt.OtherFocusReason)
             focusBefore = null
+            forSecond = false
         }
 
         background: Rectangle {
@@ -349,7 +412,8 @@ Item {
             width: parent.width - 40
             horizontalAlignment: Text.AlignHCenter
             wrapMode: Text.WordWrap
-            text: qsTr("%1: press the key this button sends").arg(root.title)
+            text: keyOverlay.forSecond ? qsTr("%1: press the key of the second action").arg(root.title)
+                                       : qsTr("%1: press the key this button sends").arg(root.title)
         }
 
         MouseArea {
@@ -364,7 +428,8 @@ Item {
             anchors.fill: parent
             focus: true
             Accessible.role: Accessible.Dialog
-            Accessible.name: qsTr("%1: press the key this button sends").arg(root.title)
+            Accessible.name: keyOverlay.forSecond ? qsTr("%1: press the key of the second action").arg(root.title)
+                                                  : qsTr("%1: press the key this button sends").arg(root.title)
 
             // Application shortcuts (Ctrl+Q quits, F11 goes full screen) must
             // not fire while the user is choosing a key: take them as keys.

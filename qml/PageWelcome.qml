@@ -19,6 +19,11 @@ StackPage {
     property var navigationPane: null
     // The About box, shown by the About action.
     property var aboutBox: null
+    // What the window says beside its content (WindowNotices), or null.
+    property var notices: null
+    // Room the window covers at the bottom of the page (its Undo notice): the
+    // focused control is kept above it.
+    property real coveredBottom: 0
     // The window's theme, card surface and picture tint; by default those of
     // the style the page is shown in.
     property bool isDark: Material.theme === Material.Dark
@@ -109,11 +114,12 @@ StackPage {
             return
         var top = item.mapToItem(flickableContent, 0, 0).y
         var bottom = top + item.height
+        var shown = flick.height - root.coveredBottom
         if (top < flick.contentY)
             flick.contentY = Math.max(0, top - 10)
-        else if (bottom > flick.contentY + flick.height)
-            flick.contentY = Math.max(0, Math.min(bottom + 10 - flick.height,
-                                                  flick.contentHeight - flick.height))
+        else if (bottom > flick.contentY + shown)
+            flick.contentY = Math.max(0, Math.min(bottom + 10 - shown,
+                                                  flick.contentHeight + flick.bottomMargin - flick.height))
     }
 
     function toggleLink() {
@@ -189,6 +195,7 @@ StackPage {
     // Leaving the page, or the window going to the tray, cancels learning: a
     // press nobody sees being learned would be lost as a command.
     onVisibleChanged: if (!visible) root.cancelLearning()
+    onCoveredBottomChanged: root.ensureVisible(root.Window.activeFocusItem)
     Keys.onEscapePressed: {
         if (root.learningChannel >= 0) {
             root.cancelLearning()
@@ -220,26 +227,6 @@ StackPage {
         height: parent.height
         spacing: 0
 
-        Image {
-            id: titleImage
-
-            objectName: "titleImage"
-            source: "qrc:/images/application/korvanne_h.svg"
-            Layout.fillWidth: true
-            Layout.fillHeight: false
-            Layout.maximumHeight: 100
-            Layout.preferredHeight: 100
-            Layout.topMargin: 9
-            Layout.alignment: Qt.AlignHCenter
-            smooth: true
-            mipmap: true
-            fillMode: Image.PreserveAspectFit
-            sourceSize.width: width
-            sourceSize.height: height
-            Accessible.role: Accessible.Graphic
-            Accessible.name: window.title
-        }
-
         Flickable {
             id: flick
 
@@ -250,6 +237,7 @@ StackPage {
             flickableDirection: Flickable.VerticalFlick
             contentWidth: width
             contentHeight: flickableContent.implicitHeight
+            bottomMargin: root.coveredBottom
 
             ScrollIndicator.vertical: ScrollIndicator {
             }
@@ -259,6 +247,81 @@ StackPage {
 
                 width: flick.width
                 spacing: 15
+
+                // Scrolls with the page, so a small or scaled screen keeps
+                // its room for the controls.
+                Image {
+                    id: titleImage
+
+                    objectName: "titleImage"
+                    source: "qrc:/images/application/korvanne_h.svg"
+                    Layout.fillWidth: true
+                    Layout.fillHeight: false
+                    Layout.maximumHeight: 100
+                    Layout.preferredHeight: 100
+                    Layout.topMargin: 9
+                    Layout.alignment: Qt.AlignHCenter
+                    smooth: true
+                    mipmap: true
+                    fillMode: Image.PreserveAspectFit
+                    sourceSize.width: width
+                    sourceSize.height: height
+                    Accessible.role: Accessible.Graphic
+                    Accessible.name: window.title + " – " + tagline.text
+
+                    // The tagline is text of its own, so that it is translated;
+                    // placed where the banner (640 × 100) leaves room for it.
+                    Label {
+                        id: tagline
+
+                        readonly property real unit: titleImage.paintedHeight / 100
+
+                        objectName: "tagline"
+                        x: (titleImage.width - titleImage.paintedWidth) / 2 + 174 * unit
+                        y: (titleImage.height - titleImage.paintedHeight) / 2 + 64 * unit
+                        width: 454 * unit
+                        height: 26 * unit
+                        text: qsTr("switch access to your computer")
+                        color: "white"
+                        font.pixelSize: Math.max(1, 20 * unit)
+                        fontSizeMode: Text.HorizontalFit
+                        minimumPixelSize: 8
+                        elide: Text.ElideRight
+                        verticalAlignment: Text.AlignVCenter
+                        Accessible.ignored: true
+                    }
+                }
+
+                NoticeBar {
+                    objectName: "trayNotice"
+                    Layout.fillWidth: true
+                    text: root.notices ? root.notices.trayText : ""
+                    accentColor: root.colors.warning
+                    cardColor: root.cardColor
+
+                    onDismissed: root.notices.dismissTray()
+                }
+
+                NoticeBar {
+                    objectName: "settingsNotice"
+                    Layout.fillWidth: true
+                    text: root.notices ? root.notices.settingsText : ""
+                    accentColor: root.colors.warning
+                    cardColor: root.cardColor
+
+                    onDismissed: root.notices.dismissSettings()
+                }
+
+                NoticeBar {
+                    objectName: "portNotice"
+                    Layout.fillWidth: true
+                    text: root.notices ? root.notices.portText : ""
+                    image: "qrc:/images/av/play_circle_outline.svg"
+                    accentColor: root.colors.running
+                    cardColor: root.cardColor
+
+                    onDismissed: root.notices.dismissPort()
+                }
 
                 Card {
                     id: portCard
@@ -298,10 +361,15 @@ StackPage {
                                 function showConfiguredPort() {
                                     var port = root.controller ? root.controller.port : ""
                                     var index = find(port)
-                                    if (index >= 0)
+                                    if (port === "") {
+                                        // Empty, rather than a listed port that looks chosen.
+                                        currentIndex = -1
+                                        editText = ""
+                                    } else if (index >= 0) {
                                         currentIndex = index
-                                    else if (port !== "")
+                                    } else {
                                         editText = port
+                                    }
                                 }
 
                                 objectName: "comCombobox"
@@ -313,8 +381,7 @@ StackPage {
                                 Accessible.name: qsTr("Port")
                                 // The box shows what is typed; a screen reader also
                                 // hears which port the link listens on.
-                                Accessible.description: root.controller && root.controller.port !== ""
-                                                        ? qsTr("In use: %1").arg(root.controller.port) : ""
+                                Accessible.description: root.controller ? root.controller.portDescription : ""
 
                                 model: root.ports
 
@@ -382,6 +449,14 @@ StackPage {
                             text: root.controller ? root.controller.statusDetail : ""
                         }
 
+                        SwitchTest {
+                            objectName: "switchTest"
+                            Layout.fillWidth: true
+                            controller: root.controller
+                            activeColor: root.colors.running
+                            idleColor: root.colors.boundary
+                        }
+
                         // What a latched channel keeps pressed until its next press.
                         LabelIcon {
                             id: heldLabel
@@ -433,7 +508,7 @@ StackPage {
                             }
                         }
 
-                        // One line for both buttons makes one press act twice.
+                        // One line that does two things: the controller says which.
                         LabelIcon {
                             id: sameLinesWarning
 
@@ -441,7 +516,7 @@ StackPage {
                             Layout.fillWidth: true
                             visible: root.controller ? root.controller.sameLines : false
                             pixelSize: 16
-                            text: qsTr("Both buttons send the same line: one press acts on both channels. Learn the line of one of them again.")
+                            text: root.controller ? root.controller.sameLinesText : ""
                             image: "qrc:/images/alert/warning.svg"
                             overlayColor: textColor
                             textColor: root.colors.warning
@@ -470,6 +545,7 @@ StackPage {
                         forceEnabled: false
                         title: qsTr("Left Channel")
                         configuration: configurationLeftChannel
+                        releases: root.controller ? root.controller.leftReleases : false
                         iconColor: root.iconColor
                         overlayColor: root.cardColor
                     }
@@ -494,6 +570,7 @@ StackPage {
                         forceEnabled: false
                         title: qsTr("Right Channel")
                         configuration: configurationRightChannel
+                        releases: root.controller ? root.controller.rightReleases : false
                         iconColor: root.iconColor
                         overlayColor: root.cardColor
                     }

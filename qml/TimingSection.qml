@@ -16,8 +16,6 @@ ColumnLayout {
     // The channel section (ConfigurationChannel) that this section edits.
     property var configuration: null
     property bool expanded: false
-    readonly property int maximumMs: 5000
-    readonly property int stepMs: 50
 
     spacing: 4
 
@@ -99,39 +97,6 @@ ColumnLayout {
                 if (root.configuration && root.configuration.latch !== checked)
                     root.configuration.latch = checked
             }
-        }
-    }
-
-    component MillisecondSpinBox: SpinBox {
-        id: spin
-
-        property var configuration: null
-        property string key: ""
-
-        from: 0
-        to: root.maximumMs
-        stepSize: root.stepMs
-        editable: true
-        focusPolicy: Qt.StrongFocus
-        Layout.preferredWidth: 180
-
-        // Any change, a screen reader setting the value included, is kept.
-        onValueChanged: {
-            if (spin.configuration && spin.configuration[spin.key] !== value)
-                spin.configuration[spin.key] = value
-        }
-
-        background: FieldUnderline {
-            implicitWidth: 192
-            implicitHeight: spin.Material.touchTarget
-            lineY: height - 1 - spin.bottomPadding / 2
-        }
-
-        // Follows the section also after the user has moved the value.
-        Binding {
-            target: spin
-            property: "value"
-            value: spin.configuration ? spin.configuration[spin.key] : 0
         }
     }
 }

@@ -23,6 +23,11 @@ Gui.PageStackWindow {
     property color backgroundColor: colors.card
     property bool __pressed: false
     property bool __initialized: false
+    readonly property bool firstStartNow: typeof firstStart !== "undefined" && firstStart
+    // Set when the user confirmed Exit: the window may close then.
+    property bool exitConfirmed: false
+    // The first start tells, once, where the program goes when its window closes.
+    property bool trayHintGiven: false
     property int __last_visibility: Window.Maximized
     // The tray picture of each switch status, in the order of its values.
     readonly property var trayIcons: ["qrc:/images/tray_running.png", "qrc:/images/tray_paused.png",
@@ -46,7 +51,7 @@ Gui.PageStackWindow {
     function showTrayMessage(text) {
         if (!systemTrayIcon.visible)
             return;
-        var message = text.arg(Qt.application.displayName);
+        var message = text.indexOf("%1") >= 0 ? text.arg(Qt.application.displayName) : text;
         console.log("Tray message: " + message);
         systemTrayIcon.showMessage(Qt.application.displayName, message);
     }
@@ -85,41 +90,37 @@ Gui.PageStackWindow {
         setFullScreen(window.visibility !== Window.FullScreen, appbar);
     }
 
-    // Keeps the whole window on its screen: a geometry remembered at another
-    // scale, or on a larger screen, would put part of it out of reach.
+    // Keeps the whole window within its screen's available area: a geometry
+    // remembered at another scale, or on a larger screen, would put part of
+    // it out of reach.
     function keepOnScreen() {
-        var screen = window.screen;
-        if (!screen || screen.width <= 0 || screen.height <= 0
-                || window.visibility === Window.FullScreen || window.visibility === Window.Maximized)
-            return;
-        window.width = Math.min(window.width, screen.width);
-        window.height = Math.min(window.height, screen.height);
-        window.x = Math.max(screen.virtualX, Math.min(window.x, screen.virtualX + screen.width - window.width));
-        window.y = Math.max(screen.virtualY, Math.min(window.y, screen.virtualY + screen.height - window.height));
+        presenter.keepOnScreen();
     }
 
+    // The user's own request (the tray, a second start): shown and focused.
+    // Hidden, not closed: without a tray closing would end the program.
     function setWindowVisible(visible) {
-        if (visible) {
-            // Brought back from the tray or by a second start: a minimized
-            // window would stay out of sight.
-            if (window.visibility === Window.Minimized)
-                window.showNormal();
-            else
-                window.show();
-            window.keepOnScreen();
-            window.raise();
-            window.requestActivate();
-        } else {
-            window.close();
-        }
+        if (visible)
+            presenter.present();
+        else
+            window.hide();
+    }
+
+    // Korvane has something to say by itself: in front, but the keys stay
+    // with the program the user is in.
+    function bringForward() {
+        presenter.bringForward();
     }
 
     function exit() {
         appInterface.exit();
     }
 
-    // Exit ends the user's input tool: it is confirmed first.
+    // Exit ends the user's input tool: it is confirmed first, in a window
+    // the user can see.
     function confirmExit() {
+        if (!window.visible || window.visibility === Window.Minimized)
+            setWindowVisible(true);
         exitDialog.open();
     }
 
@@ -138,6 +139,8 @@ Gui.PageStackWindow {
 
     // The page's colours follow the theme the user may change on it.
     function showSettingsPage() {
+        if (pageStack.currentItem && pageStack.currentItem.objectName === "settings")
+            return;
         pageStack.push("qrc:/PageSettings.qml", {
                            "cardColor": Qt.binding(function() { return window.backgroundColor; }),
                            "iconColor": Qt.binding(function() { return window.iconColor; })
@@ -173,6 +176,8 @@ Gui.PageStackWindow {
         controller: switchController
         navigationPane: navDrawer
         aboutBox: aboutView
+        notices: windowNotices
+        coveredBottom: undoNotice.shown ? undoNotice.height + undoNotice.anchors.bottomMargin : 0
         isDark: window.isDark
         cardColor: window.backgroundColor
         iconColor: window.iconColor
@@ -182,8 +187,20 @@ Gui.PageStackWindow {
         if (__initialized && visibility !== Window.Hidden)
             windowsSettings.state = visibility;
     }
-    // A size remembered at another scale can be larger than the screen.
-    onScreenChanged: keepOnScreen()
+    onVisibleChanged: {
+        if (!visible && firstStartNow && systrayEnabled && !trayHintGiven) {
+            trayHintGiven = true;
+            showTrayMessage(qsTr("%1 runs in the tray. Click its icon to open the window."));
+        }
+    }
+    // Without a tray a closed window is a switch that no longer works: the
+    // user confirms, or keeps it minimised.
+    onClosing: {
+        if (!systrayEnabled && !window.exitConfirmed) {
+            close.accepted = false;
+            confirmExit();
+        }
+    }
 
     Component.onCompleted: {
         if (windowsSettings.state !== 0)
@@ -201,9 +218,11 @@ Gui.PageStackWindow {
         // this turn of the loop.
         keepOnScreen();
         Qt.callLater(keepOnScreen);
+        // The very first start shows the window: there is a switch to set
+        // up. So do settings that could not be read: the user must know.
         if (restarted)
             setWindowVisible(true);
-        else if (systrayEnabled)
+        else if (systrayEnabled && !window.firstStartNow && windowNotices.settingsText === "")
             setWindowVisible(false);
         initialTimer.restart();
     }
@@ -214,11 +233,7 @@ Gui.PageStackWindow {
         objectName: "initialTimer"
         interval: 1000
         repeat: false
-        onTriggered: {
-            window.start();
-            if (typeof firstStart !== "undefined" && firstStart)
-                window.showTrayMessage(qsTr("%1 runs in the tray. Click its icon to open the window."));
-        }
+        onTriggered: window.start()
     }
 
     SwitchController {
@@ -228,6 +243,9 @@ Gui.PageStackWindow {
         link: mouseCom
         configuration: configurationSwitch
         channels: appInterface.channels
+
+        // The switch's own pause gesture says so as the tray does.
+        onPausedFromSwitch: window.showTrayMessage(paused ? qsTr("%1 is paused.") : qsTr("%1 is running ..."))
     }
 
     SystemTrayIcon {
@@ -246,7 +264,7 @@ Gui.PageStackWindow {
             if (reason === SystemTrayIcon.MiddleClick)
                 window.setPaused(!switchController.paused);
             else if (reason === SystemTrayIcon.Trigger)
-                window.setWindowVisible(!window.visible);
+                window.setWindowVisible(!window.visible || window.visibility === Window.Minimized);
         }
         onMessageClicked: window.setWindowVisible(true)
 
@@ -259,12 +277,15 @@ Gui.PageStackWindow {
             MenuItem {
                 objectName: "traySettings"
                 text: qsTr("Settings")
-                onTriggered: window.setWindowVisible(true)
+                onTriggered: {
+                    window.setWindowVisible(true);
+                    window.showSettingsPage();
+                }
             }
             MenuItem {
                 objectName: "trayQuit"
                 text: qsTr("Quit")
-                onTriggered: Qt.quit()
+                onTriggered: window.confirmExit()
             }
         }
     }
@@ -305,6 +326,7 @@ Gui.PageStackWindow {
         id: aboutView
 
         visible: false
+        cardColor: window.backgroundColor
     }
 
     MouseCom {
@@ -330,14 +352,18 @@ Gui.PageStackWindow {
                 window.__pressed = false;
             }
         }
+        // The tray says it too; once the error is gone the window goes back
+        // to how it was (hidden stays hidden).
         onErrorChanged: {
             errorPlaceholder.label = error;
             if (error !== "") {
                 errorPlaceholder.visible = true;
-                window.setWindowVisible(true);
+                window.bringForward();
+                window.showTrayMessage(error);
                 console.log(error);
             } else {
                 errorPlaceholder.visible = false;
+                presenter.settle();
             }
         }
     }
@@ -449,7 +475,10 @@ Gui.PageStackWindow {
         title: qsTr("Exit %1?").arg(Qt.application.displayName)
 
         onOpened: exitCancel.forceActiveFocus(Qt.TabFocusReason)
-        onAccepted: window.exit()
+        onAccepted: {
+            window.exitConfirmed = true;
+            window.exit();
+        }
 
         Label {
             objectName: "exitText"
@@ -458,6 +487,7 @@ Gui.PageStackWindow {
             width: exitDialog.availableWidth
             wrapMode: Text.WordWrap
             text: qsTr("The switch stops working until %1 is started again.").arg(Qt.application.displayName)
+                  + (systrayEnabled ? "" : " " + qsTr("Minimise keeps it working out of the way."))
             Accessible.role: Accessible.StaticText
             Accessible.name: text
         }
@@ -470,6 +500,19 @@ Gui.PageStackWindow {
                 text: qsTr("Cancel")
                 flat: true
                 DialogButtonBox.buttonRole: DialogButtonBox.RejectRole
+            }
+            // Without a tray, the way to have the window out of the way.
+            Gui.ActionButton {
+                objectName: "exitMinimise"
+                text: qsTr("Minimise")
+                flat: true
+                visible: !systrayEnabled
+                DialogButtonBox.buttonRole: DialogButtonBox.ActionRole
+
+                onClicked: {
+                    exitDialog.close();
+                    window.showMinimized();
+                }
             }
             Gui.ActionButton {
                 objectName: "exitConfirm"
@@ -493,8 +536,60 @@ Gui.PageStackWindow {
                 return;
             errorPlaceholder.label = problem.arg(Qt.application.displayName);
             errorPlaceholder.visible = true;
-            window.setWindowVisible(true);
+            window.bringForward();
             showTrayMessage(problem);
         }
+    }
+
+    Connections {
+        target: switchController
+
+        function onPortFound(port) {
+            windowNotices.reportPortFound(port);
+        }
+    }
+
+    WindowPresenter {
+        id: presenter
+
+        objectName: "presenter"
+        window: window
+    }
+
+    // What the user last changed in a channel or a line, with the way back.
+    ChangeHistory {
+        id: changeHistory
+
+        objectName: "changeHistory"
+        configuration: configurationSwitch
+    }
+
+    Shortcut {
+        sequences: [StandardKey.Undo]
+        enabled: changeHistory.canUndo
+        onActivated: changeHistory.undo()
+    }
+
+    Gui.Snackbar {
+        id: undoNotice
+
+        objectName: "undoNotice"
+        parent: window.contentItem
+        anchors.horizontalCenter: parent.horizontalCenter
+        anchors.bottom: parent.bottom
+        anchors.bottomMargin: 16
+        width: Math.min(640, parent.width - 32)
+        z: 5
+        shown: changeHistory.shown
+        text: changeHistory.text
+        actionText: qsTr("Undo")
+        actionName: qsTr("Undo: %1").arg(changeHistory.text)
+        surfaceColor: window.colors.snackbar
+        textColor: window.colors.onSnackbar
+        actionColor: window.colors.snackbarAction
+
+        onHeldChanged: changeHistory.setHeld(held)
+        onActionTriggered: changeHistory.undo()
+        onDismissed: changeHistory.dismiss()
     }
 }

@@ -2,6 +2,7 @@
 // pressed(), the highest line rate it keeps up with, and its CPU cost.
 // Prints a table; an executable, not a test.
 
+#include "bench/common/pseudoterminal.h"
 #include "core/switch/mousecom.h"
 
 #include <QCoreApplication>
@@ -19,49 +20,13 @@
 #include <vector>
 
 #include <fcntl.h>
-#include <pty.h>
 #include <sys/resource.h>
-#include <termios.h>
 #include <unistd.h>
 
 using korvane::core::MouseCom;
 using Clock = std::chrono::steady_clock;
 
 namespace {
-
-struct Pty {
-    int master = -1;
-    int slave = -1;
-    QString name;
-    Pty()
-    {
-        char path[128] = {};
-        if (::openpty(&master, &slave, path, nullptr, nullptr) != 0)
-            return;
-        name = QString::fromLocal8Bit(path);
-        termios raw {};
-        ::tcgetattr(slave, &raw);
-        ::cfmakeraw(&raw);
-        ::tcsetattr(slave, TCSANOW, &raw);
-    }
-    ~Pty()
-    {
-        ::close(master);
-        ::close(slave);
-    }
-    void write(const char* data, size_t size) const
-    {
-        while (size > 0) {
-            const ssize_t n = ::write(master, data, size);
-            if (n > 0) {
-                data += n;
-                size -= size_t(n);
-            } else if (errno != EINTR) {
-                return;
-            }
-        }
-    }
-};
 
 qint64 nowNs()
 {
@@ -111,7 +76,7 @@ struct Latency {
 // One line at a time, each measured from the write of its last byte to pressed().
 Latency measureLatency(int lines, bool byteByByte, const char* line)
 {
-    Pty pty;
+    PseudoTerminal pty;
     MouseCom com;
     com.set_channelKey1(QStringLiteral("SW-LEFT"));
     std::vector<qint64> written(size_t(lines), 0);
@@ -183,7 +148,7 @@ struct Throughput {
 // Lines paced at `rate` per second for `seconds`, written one line per write.
 Throughput measureRate(int rate, double seconds)
 {
-    Pty pty;
+    PseudoTerminal pty;
     MouseCom com;
     com.set_channelKey1(QStringLiteral("SW-LEFT"));
     com.set_channelKey2(QStringLiteral("SW-RIGHT"));
@@ -236,7 +201,7 @@ Throughput measureRate(int rate, double seconds)
 
 double idleCpuPercent(bool waitingForDevice, double seconds)
 {
-    Pty pty;
+    PseudoTerminal pty;
     MouseCom com;
     if (waitingForDevice)
         com.start(QStringLiteral("/nonexistent/korvane-switch"));

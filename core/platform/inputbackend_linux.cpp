@@ -3,11 +3,14 @@
 #include "common/translator.h"
 #include "core/platform/linux/keyboardlayoutfollower.h"
 #include "core/platform/uinput/inputinjector_uinput.h"
+#include "core/platform/x11/inputinjector_x11.h"
 #include "core/platform/x11/xdisplay.h"
 
+#include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QFile>
 #include <QVariantMap>
 
 #include <cerrno>
@@ -56,6 +59,16 @@ KeyboardLayout localeServiceLayout()
     return layout;
 }
 
+// korvane-xtest-guard lies where the install layout puts it, relative to the
+// program (beside it in the build tree and a plain install).
+std::unique_ptr<InputInjector> xtestInjector()
+{
+    const QString program = QCoreApplication::instance()
+        ? QCoreApplication::applicationDirPath() + QStringLiteral("/" KORVANE_XTEST_GUARD)
+        : QString();
+    return createX11InputInjector(QFile::encodeName(program).toStdString());
+}
+
 QString uinputProblem(int errorNumber, const QString& reason, bool fallback, bool wayland)
 {
     QString problem;
@@ -97,7 +110,7 @@ InputBackend::Selection InputBackend::open(
                                                              : QStringLiteral("no display"))
                                           : QStringLiteral("asked for on the command line");
     if (kind == XTest) {
-        selection.injector = InputInjector::createNative();
+        selection.injector = xtestInjector();
         selection.kind = XTest;
         selection.log = QStringLiteral("Input back end: XTest (%1)").arg(why);
         return selection;
@@ -126,7 +139,7 @@ InputBackend::Selection InputBackend::open(
         || (session.isWayland() && xDisplayReachable(session.display.toStdString()));
     selection.problem = uinputProblem(errorNumber, cause, fallback, session.isWayland());
     if (fallback) {
-        selection.injector = InputInjector::createNative();
+        selection.injector = xtestInjector();
         selection.kind = XTest;
         selection.log = QStringLiteral("Input back end: XTest, because uinput cannot be opened: %1")
                             .arg(cause);

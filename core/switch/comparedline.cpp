@@ -10,4 +10,10 @@ QString comparedLine(const QString& line)
     return form;
 }
 
+QString comparedReleaseLine(const QString& press, const QString& release)
+{
+    const QString line = comparedLine(release);
+    return line == comparedLine(press) ? QString() : line;
+}
+
 } // namespace korvane::core

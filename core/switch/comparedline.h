@@ -13,4 +13,8 @@ namespace korvane::core {
 // matches nothing.
 KORVANE_CORE_EXPORT QString comparedLine(const QString& line);
 
+// The release line a button really has: none when it is empty or, compared
+// so, the same as the press line (the link could never tell the two apart).
+KORVANE_CORE_EXPORT QString comparedReleaseLine(const QString& press, const QString& release);
+
 } // namespace korvane::core

@@ -24,6 +24,12 @@ SwitchController::SwitchController(QObject* parent)
 {
     m_portWatch.setInterval(cstPortWatchIntervalMs);
     connect(&m_portWatch, &QTimer::timeout, this, &SwitchController::watchForPort);
+    for (int channel = 0; channel < int(m_flash.size()); ++channel) {
+        m_flash[channel].setSingleShot(true);
+        m_flash[channel].setInterval(cst_flash_ms);
+        connect(&m_flash[channel], &QTimer::timeout, this,
+            [this, channel]() { setActive(channel, false); });
+    }
     // The words are made in C++, so the scene's retranslation does not reach
     // them: a new catalogue has to be announced as a change of the words.
     if (QCoreApplication* application = QCoreApplication::instance())
@@ -134,6 +140,10 @@ QString SwitchController::statusText() const
 
 QString SwitchController::statusDetail() const
 {
+    if (m_state == PausedByUser && listensForGesture())
+        return Translator::tr(
+            "Switch presses do nothing until you start again, here or with the switch's pause "
+            "gesture.");
     if (m_state == PausedByUser)
         return Translator::tr("Switch presses do nothing until you start again.");
     if (port().isEmpty())
@@ -221,6 +231,11 @@ void SwitchController::set_link(MouseCom* link)
                 letGo();
         });
         connect(m_link, &MouseCom::portClosed, this, &SwitchController::letGo);
+        // No port, no button down: the live test goes dark.
+        connect(m_link, &MouseCom::portClosed, this, [this]() {
+            setActive(0, false);
+            setActive(1, false);
+        });
         connect(m_link, &QObject::destroyed, this, &SwitchController::updateState);
     }
     emit linkChanged(m_link);
@@ -238,7 +253,9 @@ void SwitchController::set_configuration(ConfigurationSwitch* configuration)
     }
     m_configuration = configuration;
     connectConfiguration();
+    m_releases = { { leftReleases(), rightReleases() } };
     emit configurationChanged(m_configuration);
+    emit releaseLinesChanged();
     emit portChanged(port());
     updateSameLines();
     updateState();
@@ -248,11 +265,20 @@ void SwitchController::set_channels(ChannelInjector* channels)
 {
     if (m_channels == channels)
         return;
-    if (m_channels)
+    if (m_channels) {
         m_channels->setGateClosed(false);
+        m_channels->setSecondOnly(false);
+        disconnect(m_channels, nullptr, this, nullptr);
+    }
     m_channels = channels;
-    if (m_channels)
+    if (m_channels) {
         m_channels->setGateClosed(holdsPresses());
+        m_channels->setSecondOnly(listensForGesture());
+        // After the line that made it is dealt with: the link is not to be
+        // closed or reopened from inside its own delivery.
+        connect(m_channels, &ChannelInjector::pauseGesture, this, &SwitchController::pauseGesture,
+            Qt::QueuedConnection);
+    }
     emit channelsChanged(m_channels);
 }
 
@@ -267,8 +293,17 @@ void SwitchController::connectConfiguration()
     if (!m_configuration)
         return;
     const auto refresh = [this]() {
+        Batch batch(*this);
         updateSameLines();
-        updateState();
+        const std::array<bool, 2> releases { { leftReleases(), rightReleases() } };
+        if (releases != m_releases) {
+            m_releases = releases;
+            emit releaseLinesChanged();
+        }
+        // A pause gesture set up or taken away while paused opens or closes
+        // the port; a line being learned decides that once it is done.
+        if (m_pausedByUser && m_learningChannel < 0 && !m_settling)
+            updatePausedListening();
     };
     connect(m_configuration, &ConfigurationSwitch::serialNameChanged, this, [this](QString name) {
         if (name.isEmpty())
@@ -286,13 +321,25 @@ void SwitchController::connectConfiguration()
         refresh);
     connect(&m_configuration->rightChannel(), &datamodel::ConfigurationChannel::enabledChanged,
         this, refresh);
+    for (auto* channel : { &m_configuration->leftChannel(), &m_configuration->rightChannel() }) {
+        connect(channel, &datamodel::ConfigurationChannel::secondTriggerChanged, this, refresh);
+        connect(channel, &datamodel::ConfigurationChannel::secondModeChanged, this, refresh);
+    }
 }
 
 bool SwitchController::start()
 {
     Batch batch(*this);
+    const bool wasPaused = m_pausedByUser;
+    const bool wasListening = listensForGesture();
     m_pausedByUser = false;
     m_listeningOnly = false;
+    m_gestureListening = false;
+    if (m_channels) {
+        m_channels->setSecondOnly(false);
+        if (wasPaused)
+            m_channels->playCue(SoundCues::Resumed);
+    }
     if (!m_link)
         return false;
     if (port().isEmpty()) {
@@ -306,6 +353,9 @@ bool SwitchController::start()
     }
     m_waitingForPort = false;
     m_link->set_paused(holdsPresses());
+    // Open for the pause gesture already: the port stays as it is.
+    if (wasListening && m_link->started() && m_link->portName() == port())
+        return true;
     return m_link->start(port());
 }
 
@@ -313,18 +363,54 @@ void SwitchController::pause()
 {
     Batch batch(*this);
     const bool held = holdsPresses();
+    const bool wasPaused = m_pausedByUser;
     // Learning needs the port that the user has just closed.
     setLearningChannel(-1);
     m_pausedByUser = true;
     m_listeningOnly = false;
     m_waitingForPort = false;
-    if (m_link) {
-        m_link->stop();
-        m_link->set_paused(holdsPresses());
-    }
     // Also when the link was only waiting for its device.
     letGo();
+    if (m_link)
+        updatePausedListening();
+    if (!wasPaused && m_channels)
+        m_channels->playCue(SoundCues::Paused);
     updateHold(held);
+}
+
+bool SwitchController::pauseGestureReady() const
+{
+    return m_channels && (m_channels->pauseGestureReady(0) || m_channels->pauseGestureReady(1));
+}
+
+void SwitchController::updatePausedListening()
+{
+    if (!m_pausedByUser || !m_link)
+        return;
+    const bool before = m_gestureListening;
+    m_gestureListening = pauseGestureReady() && !port().isEmpty();
+    // The words say how to resume.
+    if (before != m_gestureListening)
+        emit statusChanged(m_status);
+    if (m_channels)
+        m_channels->setSecondOnly(m_gestureListening);
+    m_listeningOnly = m_gestureListening;
+    m_link->set_paused(holdsPresses());
+    if (!m_gestureListening)
+        m_link->stop();
+    else if (!m_link->started() && !m_link->reconnecting())
+        m_link->start(port());
+}
+
+void SwitchController::pauseGesture()
+{
+    if (holdsPresses())
+        return;
+    const bool pausing = !m_pausedByUser;
+    qDebug().noquote() << (pausing ? QStringLiteral("Paused by the switch's pause gesture")
+                                   : QStringLiteral("Resumed by the switch's pause gesture"));
+    togglePause();
+    emit pausedFromSwitch(pausing);
 }
 
 void SwitchController::togglePause()
@@ -396,11 +482,13 @@ void SwitchController::cancelLearning()
 
 void SwitchController::lineReceived(const QString& line)
 {
-    Batch batch(*this);
+    showLine(line);
     // A blank line is noise and learns nothing; any other line is kept as
-    // the device sent it, since the link compares whole lines.
+    // the device sent it, since the link compares whole lines. Lines that
+    // learn nothing change no state: every press passes here.
     if (m_learningChannel < 0 || line.trimmed().isEmpty())
         return;
+    Batch batch(*this);
     const int channel = m_learningChannel;
     // The device sends a button's press line before its release line.
     if (channel >= 2 && comparedLine(line) == comparedLine(channelLine(channel - 2)))
@@ -444,8 +532,42 @@ void SwitchController::endListening()
     if (!m_listeningOnly)
         return;
     m_listeningOnly = false;
-    if (m_link && m_pausedByUser)
-        m_link->stop();
+    // Closed again, unless the pause gesture keeps it open.
+    updatePausedListening();
+}
+
+void SwitchController::showLine(const QString& line)
+{
+    if (m_lastLine != line) {
+        m_lastLine = line;
+        emit lastLineChanged(m_lastLine);
+    }
+    const QString text = comparedLine(line);
+    if (text.trimmed().isEmpty())
+        return;
+    for (int channel = 0; channel < int(m_active.size()); ++channel) {
+        const QString press = comparedLine(channelLine(channel));
+        const QString release = releaseLine(channel);
+        if (!press.trimmed().isEmpty() && text == press) {
+            setActive(channel, true);
+            // Without a release line there is no "up": a short flash.
+            if (release.isEmpty())
+                m_flash[channel].start();
+            else
+                m_flash[channel].stop();
+        } else if (!release.isEmpty() && text == release) {
+            m_flash[channel].stop();
+            setActive(channel, false);
+        }
+    }
+}
+
+void SwitchController::setActive(int channel, bool active)
+{
+    if (m_active[channel] == active)
+        return;
+    m_active[channel] = active;
+    emit activeChanged();
 }
 
 void SwitchController::setLearningChannel(int channel)
@@ -479,6 +601,11 @@ QString SwitchController::channelLine(int channel) const
     default:
         return m_configuration->releaseRightChannel();
     }
+}
+
+QString SwitchController::releaseLine(int channel) const
+{
+    return comparedReleaseLine(channelLine(channel), channelLine(channel + 2));
 }
 
 bool SwitchController::buttonReady(int channel) const

@@ -12,6 +12,7 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <array>
 #include <functional>
 
 namespace korvane::core {
@@ -24,6 +25,16 @@ namespace korvane::core {
 // Learning a line never pauses or resumes anything: a paused switch listens
 // only for the line (presses stay without effect) and is paused again after.
 // A port chosen while the link waits for its device is tried at once.
+//
+// When an enabled channel has "Pause or resume Korvane" as its second action,
+// the user's pause keeps the port open and the channels react to that
+// gesture only; the gesture pauses and resumes as the tray does. Without it,
+// the pause closes the port.
+//
+// The live switch test: leftActive and rightActive light while a line of
+// that button arrives (with a release line, from press to release), also
+// while its channel is off or the switch paused and listening; lastLine is
+// the last line the device sent.
 //
 // It also keeps the channels' road safe: while a line is being learned the
 // channels' gate is closed (the lines are answers, not commands), and
@@ -50,6 +61,14 @@ class KORVANE_CORE_EXPORT SwitchController : public QObject {
     // line equal to the other button's press line or release line.
     Q_PROPERTY(bool sameLines READ sameLines NOTIFY sameLinesChanged)
     Q_PROPERTY(QString sameLinesText READ sameLinesText NOTIFY sameLinesChanged)
+    Q_PROPERTY(bool leftActive READ leftActive NOTIFY activeChanged)
+    Q_PROPERTY(bool rightActive READ rightActive NOTIFY activeChanged)
+    Q_PROPERTY(QString lastLine READ lastLine NOTIFY lastLineChanged)
+    // A button sends a line of its own when let go (what a long press needs).
+    Q_PROPERTY(bool leftReleases READ leftReleases NOTIFY releaseLinesChanged)
+    Q_PROPERTY(bool rightReleases READ rightReleases NOTIFY releaseLinesChanged)
+    // Paused, with the port open for the pause gesture.
+    Q_PROPERTY(bool listensForGesture READ listensForGesture NOTIFY statusChanged)
 
 public:
     enum State { WaitingForDevice, Running, PausedByUser, DeviceLost };
@@ -58,6 +77,8 @@ public:
     // button can act through yet.
     enum Status { StatusRunning, StatusPaused, StatusWaiting, StatusSetUp };
     Q_ENUM(Status)
+    // How long a button without a release line stays lit in the live test.
+    static constexpr int cst_flash_ms = 200;
 
     explicit SwitchController(QObject* parent = nullptr);
     ~SwitchController() override;
@@ -78,6 +99,15 @@ public:
     bool holdsPresses() const { return m_learningChannel >= 0 || m_settling; }
     bool sameLines() const { return m_clash != NoClash; }
     QString sameLinesText() const;
+    bool leftActive() const { return m_active[0]; }
+    bool rightActive() const { return m_active[1]; }
+    QString lastLine() const { return m_lastLine; }
+    bool leftReleases() const { return !releaseLine(0).isEmpty(); }
+    bool rightReleases() const { return !releaseLine(1).isEmpty(); }
+    bool listensForGesture() const
+    {
+        return m_pausedByUser && m_listeningOnly && m_gestureListening;
+    }
 
     Q_INVOKABLE static QStringList ports();
     // The listed ports that are USB serial devices, the only ones chosen
@@ -104,6 +134,11 @@ signals:
     void learned(int channel, QString line);
     // While no port was set, a USB serial device appeared and is now used.
     void portFound(QString port);
+    void activeChanged();
+    void lastLineChanged(QString line);
+    void releaseLinesChanged();
+    // The switch's pause gesture paused (true) or resumed Korvane.
+    void pausedFromSwitch(bool paused);
 
 public slots:
     void set_link(korvane::core::MouseCom* link);
@@ -135,6 +170,12 @@ private:
     };
 
     void lineReceived(const QString& line);
+    void showLine(const QString& line);
+    void setActive(int channel, bool active);
+    void pauseGesture();
+    bool pauseGestureReady() const;
+    // While paused: opens the port for the pause gesture, or closes it.
+    void updatePausedListening();
     void endSettling();
     void endListening();
     void updateState();
@@ -148,6 +189,8 @@ private:
     void connectConfiguration();
     bool buttonReady(int channel) const;
     QString channelLine(int channel) const;
+    // A button's release line as compared, empty when it has none.
+    QString releaseLine(int channel) const;
 
     QPointer<MouseCom> m_link;
     QPointer<datamodel::ConfigurationSwitch> m_configuration;
@@ -171,6 +214,12 @@ private:
     // The link has listened or waited at least once: before that, a link at
     // rest is not yet started rather than paused.
     bool m_seenActive = false;
+    // The port is open while paused for the pause gesture.
+    bool m_gestureListening = false;
+    std::array<bool, 2> m_active { { false, false } };
+    std::array<QTimer, 2> m_flash;
+    QString m_lastLine;
+    std::array<bool, 2> m_releases { { false, false } };
 };
 
 } // namespace korvane::core

@@ -51,6 +51,7 @@ qint64 SwitchTiming::nextDeadline() const
     for (const Channel& c : m_channels) {
         consider(c.acceptAt);
         consider(c.holdUntil);
+        consider(c.gestureAt);
         if (c.down)
             consider(c.downSince + cst_safety_release_ms);
     }
@@ -65,12 +66,37 @@ void SwitchTiming::press(int channel)
     const qint64 now = m_clock();
     // The same press line again while the first one waits or holds: a
     // bounce. Its release (if any) still lets go of the first.
-    if (c.acceptAt >= 0 || (c.down && !c.latched && c.holdUntil < 0))
+    const bool gestureDown = c.gestureAt >= 0 && c.gestureReleasedAt < 0;
+    if (c.acceptAt >= 0 || (c.down && !c.latched && c.holdUntil < 0) || gestureDown)
         return;
     const bool repeat = c.rules.ignoreRepeatsMs > 0 && c.lastAccepted >= 0
         && now - c.lastAccepted < c.rules.ignoreRepeatsMs;
     if (repeat || c.holdUntil >= 0) {
         c.swallowRelease = true;
+        emit ignored(channel);
+        return;
+    }
+    const Second trigger = c.rules.trigger();
+    if (trigger == Second::DoublePress && c.gestureAt >= 0) {
+        // The second press within the window.
+        c.lastAccepted = now;
+        c.gestureAt = c.gesturePressedAt = c.gestureReleasedAt = -1;
+        c.swallowRelease = true;
+        emit second(channel);
+        schedule();
+        return;
+    }
+    if (trigger != Second::None) {
+        // The repeat window of a double press runs from its first press, so
+        // a bounce cannot make the second one.
+        if (trigger == Second::DoublePress)
+            c.lastAccepted = now;
+        c.gesturePressedAt = now;
+        c.gestureReleasedAt = -1;
+        c.gestureAt
+            = now + (trigger == Second::LongPress ? c.rules.longPressMs : c.rules.doublePressMs);
+        c.swallowRelease = false;
+        schedule();
         return;
     }
     if (c.rules.releaseLine && c.rules.acceptanceMs > 0) {
@@ -91,6 +117,7 @@ void SwitchTiming::release(int channel)
     if (c.acceptAt >= 0) {
         // Let go before the acceptance time: the press never happened.
         c.acceptAt = -1;
+        emit ignored(channel);
         schedule();
         return;
     }
@@ -98,24 +125,81 @@ void SwitchTiming::release(int channel)
         c.swallowRelease = false;
         return;
     }
+    if (c.gestureAt >= 0 && c.gestureReleasedAt < 0) {
+        if (c.rules.trigger() == Second::LongPress) {
+            // Let go before the threshold: the first action, now.
+            const qint64 pressedAt = c.gesturePressedAt;
+            c.gestureAt = c.gesturePressedAt = -1;
+            firstActionAfterRelease(channel, pressedAt, m_clock());
+            schedule();
+        } else {
+            c.gestureReleasedAt = m_clock();
+        }
+        return;
+    }
     if (c.down && !c.latched && c.holdUntil < 0)
         goUp(channel);
 }
 
-void SwitchTiming::accept(int channel, qint64 pressedAt)
+void SwitchTiming::firstActionAfterRelease(int channel, qint64 pressedAt, qint64 releasedAt)
+{
+    const Rules& rules = m_channels[channel].rules;
+    if (rules.releaseLine && rules.acceptanceMs > 0
+        && releasedAt - pressedAt < rules.acceptanceMs) {
+        emit ignored(channel);
+        return;
+    }
+    accept(channel, pressedAt, true);
+}
+
+void SwitchTiming::gestureDecided(int channel, qint64 now)
+{
+    Channel& c = m_channels[channel];
+    const qint64 pressedAt = c.gesturePressedAt;
+    const qint64 releasedAt = c.gestureReleasedAt;
+    c.gestureAt = c.gesturePressedAt = c.gestureReleasedAt = -1;
+    if (c.rules.trigger() == Second::LongPress) {
+        // Held to the threshold: the second action, the button still down.
+        c.lastAccepted = pressedAt;
+        c.swallowRelease = true;
+        emit second(channel);
+        return;
+    }
+    // The window has passed with one press: the first action.
+    if (releasedAt >= 0) {
+        firstActionAfterRelease(channel, pressedAt, releasedAt);
+        return;
+    }
+    // Still down: it goes down now (once accepted) and up with its release.
+    if (c.rules.acceptanceMs > 0 && now - pressedAt < c.rules.acceptanceMs) {
+        c.pressedAt = pressedAt;
+        c.acceptAt = pressedAt + c.rules.acceptanceMs;
+        c.swallowRelease = false;
+        return;
+    }
+    accept(channel, pressedAt);
+}
+
+void SwitchTiming::accept(int channel, qint64 pressedAt, bool lineOver)
 {
     Channel& c = m_channels[channel];
     const Rules& rules = c.rules;
     c.lastAccepted = pressedAt;
     const qint64 now = m_clock();
+    // A release still to come belongs to this press, which is dealt with
+    // here, unless the press really holds until it.
+    c.swallowRelease = !lineOver;
+    if (rules.secondOnly) {
+        emit ignored(channel);
+        return;
+    }
+    emit accepted(channel);
     if (!rules.holdable) {
-        c.swallowRelease = true;
         emit down(channel);
         emit up(channel);
         return;
     }
     if (rules.latch) {
-        c.swallowRelease = true;
         if (c.latched) {
             setLatched(channel, false);
             goUp(channel);
@@ -131,9 +215,9 @@ void SwitchTiming::accept(int channel, qint64 pressedAt)
         return;
     }
     // With a release line the user's own hold counts; the hold time is for
-    // devices that send one line per press.
-    if (!rules.releaseLine && rules.holdMs > 0) {
-        c.swallowRelease = true;
+    // devices that send one line per press, and for a first action that
+    // happens once the line is over.
+    if ((lineOver || !rules.releaseLine) && rules.holdMs > 0) {
         c.holdUntil = now + rules.holdMs;
         goDown(channel, now);
         schedule();
@@ -141,6 +225,8 @@ void SwitchTiming::accept(int channel, qint64 pressedAt)
     }
     c.swallowRelease = false;
     goDown(channel, now);
+    if (lineOver)
+        goUp(channel);
     schedule();
 }
 
@@ -177,6 +263,7 @@ void SwitchTiming::releaseChannel(int channel)
     Channel& c = m_channels[channel];
     c.acceptAt = -1;
     c.holdUntil = -1;
+    c.gestureAt = c.gesturePressedAt = c.gestureReleasedAt = -1;
     c.swallowRelease = false;
     c.lastAccepted = -1;
     setLatched(channel, false);
@@ -196,6 +283,8 @@ void SwitchTiming::poll()
     const qint64 now = m_clock();
     for (int channel = 0; channel < cst_channels; ++channel) {
         Channel& c = m_channels[channel];
+        if (c.gestureAt >= 0 && now >= c.gestureAt)
+            gestureDecided(channel, now);
         if (c.acceptAt >= 0 && now >= c.acceptAt) {
             c.acceptAt = -1;
             accept(channel, c.pressedAt);
@@ -218,13 +307,19 @@ void SwitchTiming::poll()
 
 void SwitchTiming::schedule()
 {
+    // A plain click needs the safety release on its press and no longer on
+    // its release, microseconds later. A timer that fires early only makes
+    // poll() find nothing due, so a running one is kept while it fires in
+    // time, and one no longer needed fires once for nothing: no timer is
+    // armed and disarmed for every press.
     const qint64 deadline = nextDeadline();
-    if (deadline < 0) {
-        m_timer.stop();
+    if (deadline < 0)
         return;
-    }
-    const qint64 wait = std::max<qint64>(0, deadline - m_clock());
-    m_timer.start(static_cast<int>(std::min<qint64>(wait, cst_safety_release_ms)));
+    const qint64 wait
+        = std::min<qint64>(std::max<qint64>(0, deadline - m_clock()), cst_safety_release_ms);
+    if (m_timer.isActive() && m_timer.remainingTime() <= wait)
+        return;
+    m_timer.start(static_cast<int>(wait));
 }
 
 } // namespace korvane::core

@@ -8,6 +8,7 @@ import QtGraphicalEffects 1.0
 import QtMultimedia 5.4
 import Korvane.Gui 1.0
 import com.korvane 1.0
+import ".."
 
 // General settings: start at login, theme, language and display scale. Every
 // control writes into the application section when the user changes it.
@@ -118,6 +119,9 @@ Flickable {
                             configuration.runStartup = checked
                             appInterface.runOnStartup(checked)
                         }
+                    }
+
+                    SoundCuesSwitch {
                     }
                 }
             }

@@ -9,7 +9,11 @@
     </message>
     <message>
         <source>Made by ormidan for people who drive their computer with a switch</source>
-        <translation>Made by ormidan for people who drive their computer with a switch</translation>
+        <translation>Conçu par ormidan pour les personnes qui pilotent leur ordinateur avec un contacteur</translation>
+    </message>
+    <message>
+        <source>switch access to your computer</source>
+        <translation>l&apos;accès à votre ordinateur par contacteur</translation>
     </message>
 </context>
 <context>
@@ -20,7 +24,7 @@
     </message>
     <message>
         <source>More</source>
-        <translation>Plus d'actions</translation>
+        <translation>Plus d&apos;actions</translation>
     </message>
 </context>
 <context>
@@ -113,6 +117,14 @@
         <source>scroll up</source>
         <translation>défilement vers le haut</translation>
     </message>
+    <message>
+        <source>%1: press the key of the second action</source>
+        <translation>%1 : appuyez sur la touche de la seconde action</translation>
+    </message>
+    <message>
+        <source>%1 is off: its button does nothing</source>
+        <translation>%1 est désactivé : son bouton n&apos;a aucun effet</translation>
+    </message>
 </context>
 <context>
     <name>ColorComboBox</name>
@@ -171,15 +183,582 @@
     </message>
     <message>
         <source>Run application on startup</source>
-        <translation>Lancer l'application au démarrage</translation>
+        <translation>Lancer l&apos;application au démarrage</translation>
     </message>
     <message>
         <source>Scaling</source>
-        <translation>Mise à l'échelle</translation>
+        <translation>Mise à l&apos;échelle</translation>
     </message>
     <message>
         <source>Theme</source>
         <translation>Thème</translation>
+    </message>
+</context>
+<context>
+    <name>LanguagePicker</name>
+    <message>
+        <source>English</source>
+        <translation>Anglais</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>Select a language</source>
+        <translation>Sélectionnez la langue</translation>
+    </message>
+</context>
+<context>
+    <name>ModalDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+</context>
+<context>
+    <name>NoticeBar</name>
+    <message>
+        <source>Dismiss</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Dismiss: %1</source>
+        <translation>Fermer : %1</translation>
+    </message>
+</context>
+<context>
+    <name>PageDesigner</name>
+    <message>
+        <source></source>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>PageHome</name>
+    <message>
+        <source>Home</source>
+        <translation>Accueil</translation>
+    </message>
+    <message>
+        <source></source>
+        <translation></translation>
+    </message>
+</context>
+<context>
+    <name>PageSettings</name>
+    <message>
+        <source>General</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+</context>
+<context>
+    <name>PageWelcome</name>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Learn</source>
+        <translation>Apprendre</translation>
+    </message>
+    <message>
+        <source>Learn what the left button sends</source>
+        <translation>Apprendre ce qu&apos;envoie le bouton gauche</translation>
+    </message>
+    <message>
+        <source>Learn what the left button sends when let go</source>
+        <translation>Apprendre ce qu&apos;envoie le bouton gauche quand on le relâche</translation>
+    </message>
+    <message>
+        <source>Learn what the right button sends</source>
+        <translation>Apprendre ce qu&apos;envoie le bouton droit</translation>
+    </message>
+    <message>
+        <source>Learn what the right button sends when let go</source>
+        <translation>Apprendre ce qu&apos;envoie le bouton droit quand on le relâche</translation>
+    </message>
+    <message>
+        <source>Left Channel</source>
+        <translation>Canal gauche</translation>
+    </message>
+    <message>
+        <source>Left button sends</source>
+        <translation>Le bouton gauche envoie</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Press the left button of the device…</source>
+        <translation>Appuyez sur le bouton gauche de l&apos;appareil…</translation>
+    </message>
+    <message>
+        <source>Press the right button of the device…</source>
+        <translation>Appuyez sur le bouton droit de l&apos;appareil…</translation>
+    </message>
+    <message>
+        <source>Process is running</source>
+        <translation>Le processus est en cours d&apos;exécution</translation>
+    </message>
+    <message>
+        <source>Process is stopped</source>
+        <translation>Le processus est arrêté</translation>
+    </message>
+    <message>
+        <source>Right button sends</source>
+        <translation>Le bouton droit envoie</translation>
+    </message>
+    <message>
+        <source>Right Channel</source>
+        <translation>Canal droit</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Démarrer</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Waiting for the device on %1…</source>
+        <translation>En attente de l&apos;appareil sur %1…</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Start: switch presses act again</source>
+        <translation>Démarrer : les appuis sur le contacteur agissent à nouveau</translation>
+    </message>
+    <message>
+        <source>Pause: switch presses do nothing until you start again</source>
+        <translation>Pause : les appuis sur le contacteur restent sans effet jusqu&apos;à la reprise</translation>
+    </message>
+    <message>
+        <source>Both buttons send the same line: one press acts on both channels. Learn the line of one of them again.</source>
+        <translation>Les deux boutons envoient la même ligne : un appui agit sur les deux canaux. Apprenez de nouveau la ligne de l&apos;un d&apos;eux.</translation>
+    </message>
+    <message>
+        <source>Press and let go of the left button of the device…</source>
+        <translation>Appuyez sur le bouton gauche de l&apos;appareil puis relâchez-le…</translation>
+    </message>
+    <message>
+        <source>Press and let go of the right button of the device…</source>
+        <translation>Appuyez sur le bouton droit de l&apos;appareil puis relâchez-le…</translation>
+    </message>
+    <message>
+        <source>Left button release sends</source>
+        <translation>Le bouton gauche relâché envoie</translation>
+    </message>
+    <message>
+        <source>Right button release sends</source>
+        <translation>Le bouton droit relâché envoie</translation>
+    </message>
+    <message>
+        <source>Nothing: every press is a click</source>
+        <translation>Rien : chaque appui est un clic</translation>
+    </message>
+    <message>
+        <source>switch access to your computer</source>
+        <translation>l&apos;accès à votre ordinateur par contacteur</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordDialog</name>
+    <message>
+        <source>Change my password</source>
+        <translation>Modifier mon mot de passe</translation>
+    </message>
+    <message>
+        <source>Confirm password ... </source>
+        <translation>Confirmer le mot de passe ... </translation>
+    </message>
+    <message>
+        <source>Invalid old password</source>
+        <translation>Ancien mot de passe invalide</translation>
+    </message>
+    <message>
+        <source>New Password ... </source>
+        <translation>Nouveau mot de passe ... </translation>
+    </message>
+    <message>
+        <source>Old password ... </source>
+        <translation>Ancien mot de passe ... </translation>
+    </message>
+    <message>
+        <source>Password mismatch</source>
+        <translation>Non concordance des mots de passe</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressBarView</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>korvane</source>
+        <translation>korvane</translation>
+    </message>
+</context>
+<context>
+    <name>SecondActionSection</name>
+    <message>
+        <source>Left click</source>
+        <translation>Clic gauche</translation>
+    </message>
+    <message>
+        <source>Right click</source>
+        <translation>Clic droit</translation>
+    </message>
+    <message>
+        <source>Middle click</source>
+        <translation>Clic du milieu</translation>
+    </message>
+    <message>
+        <source>Double click</source>
+        <translation>Double clic</translation>
+    </message>
+    <message>
+        <source>Scroll up</source>
+        <translation>Défiler vers le haut</translation>
+    </message>
+    <message>
+        <source>Scroll down</source>
+        <translation>Défiler vers le bas</translation>
+    </message>
+    <message>
+        <source>%1: second action, %2</source>
+        <translation>%1 : seconde action, %2</translation>
+    </message>
+    <message>
+        <source>Second action</source>
+        <translation>Seconde action</translation>
+    </message>
+    <message>
+        <source>%1: second action</source>
+        <translation>%1 : seconde action</translation>
+    </message>
+    <message>
+        <source>A long or double press does something else</source>
+        <translation>Un appui long ou double fait autre chose</translation>
+    </message>
+    <message>
+        <source>Trigger</source>
+        <translation>Déclencheur</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Désactivée</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>désactivée</translation>
+    </message>
+    <message>
+        <source>Long press</source>
+        <translation>Appui long</translation>
+    </message>
+    <message>
+        <source>long press</source>
+        <translation>appui long</translation>
+    </message>
+    <message>
+        <source>Double press</source>
+        <translation>Double appui</translation>
+    </message>
+    <message>
+        <source>double press</source>
+        <translation>double appui</translation>
+    </message>
+    <message>
+        <source>A long press needs the line this button sends when let go (learn it above); this device has none, so use a double press.</source>
+        <translation>Un appui long a besoin de la ligne que ce bouton envoie quand on le relâche (apprenez-la plus haut) ; cet appareil n&apos;en a pas, utilisez donc un double appui.</translation>
+    </message>
+    <message>
+        <source>Hold for (ms)</source>
+        <translation>Maintenir (ms)</translation>
+    </message>
+    <message>
+        <source>hold for, milliseconds</source>
+        <translation>maintenir, en millisecondes</translation>
+    </message>
+    <message>
+        <source>Second press within (ms)</source>
+        <translation>Second appui dans les (ms)</translation>
+    </message>
+    <message>
+        <source>second press within, milliseconds</source>
+        <translation>second appui dans les, en millisecondes</translation>
+    </message>
+    <message>
+        <source>A single press waits this long before it acts</source>
+        <translation>Un appui simple attend ce délai avant d&apos;agir</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Souris</translation>
+    </message>
+    <message>
+        <source>mouse</source>
+        <translation>souris</translation>
+    </message>
+    <message>
+        <source>mouse action</source>
+        <translation>action de la souris</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Touche</translation>
+    </message>
+    <message>
+        <source>key</source>
+        <translation>touche</translation>
+    </message>
+    <message>
+        <source>key %1</source>
+        <translation>touche %1</translation>
+    </message>
+    <message>
+        <source>Press any key ...</source>
+        <translation>Appuyez sur une touche ...</translation>
+    </message>
+    <message>
+        <source>Pause or resume Korvane</source>
+        <translation>Mettre en pause ou reprendre Korvane</translation>
+    </message>
+    <message>
+        <source>pause or resume Korvane</source>
+        <translation>mettre en pause ou reprendre Korvane</translation>
+    </message>
+</context>
+<context>
+    <name>Snackbar</name>
+    <message>
+        <source>Dismiss</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>SoundCuesSwitch</name>
+    <message>
+        <source>Sound cues for presses, pause and resume</source>
+        <translation>Signaux sonores pour les appuis, la pause et la reprise</translation>
+    </message>
+    <message>
+        <source>A short sound when a press acts or is ignored, and when Korvane pauses or resumes</source>
+        <translation>Un son bref quand un appui agit ou est ignoré, et quand Korvane se met en pause ou reprend</translation>
+    </message>
+</context>
+<context>
+    <name>SpinBoxIcon</name>
+    <message>
+        <source>(%1)</source>
+        <translation>(%1)</translation>
+    </message>
+</context>
+<context>
+    <name>StackTextTitle</name>
+    <message>
+        <source>Dark Theme</source>
+        <translation>Thème sombre</translation>
+    </message>
+    <message>
+        <source>Light Theme</source>
+        <translation>Thème clair</translation>
+    </message>
+    <message>
+        <source>Select Accent Color</source>
+        <translation>Sélectionner la couleur accent</translation>
+    </message>
+    <message>
+        <source>Select Primary Color</source>
+        <translation>Sélectionner la couleur primaire</translation>
+    </message>
+</context>
+<context>
+    <name>SwipeTextTitle</name>
+    <message>
+        <source>Dark Theme</source>
+        <translation>Thème sombre</translation>
+    </message>
+    <message>
+        <source>Light Theme</source>
+        <translation>Thème clair</translation>
+    </message>
+    <message>
+        <source>Select Accent Color</source>
+        <translation>Sélectionner la couleur accent</translation>
+    </message>
+    <message>
+        <source>Select Primary Color</source>
+        <translation>Sélectionner la couleur primaire</translation>
+    </message>
+</context>
+<context>
+    <name>SwitchTest</name>
+    <message>
+        <source>Switch test</source>
+        <translation>Test du contacteur</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Left button</source>
+        <translation>Bouton gauche</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>Right button</source>
+        <translation>Bouton droit</translation>
+    </message>
+    <message>
+        <source>Paused: the port is closed, no line arrives</source>
+        <translation>En pause : le port est fermé, aucune ligne n&apos;arrive</translation>
+    </message>
+    <message>
+        <source>No line received yet</source>
+        <translation>Aucune ligne reçue pour l&apos;instant</translation>
+    </message>
+    <message>
+        <source>Last line: %1</source>
+        <translation>Dernière ligne : %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>pressed</source>
+        <translation>appuyé</translation>
+    </message>
+    <message>
+        <source>not pressed</source>
+        <translation>relâché</translation>
+    </message>
+</context>
+<context>
+    <name>TextField</name>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Couper</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+</context>
+<context>
+    <name>TimingSection</name>
+    <message>
+        <source>Timing</source>
+        <translation>Temporisation</translation>
+    </message>
+    <message>
+        <source>%1: timing</source>
+        <translation>%1 : temporisation</translation>
+    </message>
+    <message>
+        <source>Ignore repeats, hold time, acceptance time and latch</source>
+        <translation>Ignorer les répétitions, durée de maintien, délai d&apos;acceptation et verrouillage</translation>
+    </message>
+    <message>
+        <source>Ignore repeats (ms)</source>
+        <translation>Ignorer les répétitions (ms)</translation>
+    </message>
+    <message>
+        <source>%1: ignore repeats, milliseconds</source>
+        <translation>%1 : ignorer les répétitions, en millisecondes</translation>
+    </message>
+    <message>
+        <source>A press within this time after the last one is ignored; 0 is off</source>
+        <translation>Un appui dans ce délai après le précédent est ignoré ; 0 désactive</translation>
+    </message>
+    <message>
+        <source>Hold time (ms)</source>
+        <translation>Durée de maintien (ms)</translation>
+    </message>
+    <message>
+        <source>%1: hold time, milliseconds</source>
+        <translation>%1 : durée de maintien, en millisecondes</translation>
+    </message>
+    <message>
+        <source>How long one press keeps the key or button down; 0 is a click</source>
+        <translation>Durée pendant laquelle un appui garde la touche ou le bouton enfoncé ; 0 donne un clic</translation>
+    </message>
+    <message>
+        <source>Acceptance time (ms)</source>
+        <translation>Délai d&apos;acceptation (ms)</translation>
+    </message>
+    <message>
+        <source>%1: acceptance time, milliseconds</source>
+        <translation>%1 : délai d&apos;acceptation, en millisecondes</translation>
+    </message>
+    <message>
+        <source>With a release line: a press let go sooner does nothing; 0 is off</source>
+        <translation>Avec une ligne de relâchement : un appui relâché plus tôt ne fait rien ; 0 désactive</translation>
+    </message>
+    <message>
+        <source>Latch: one press holds, the next lets go</source>
+        <translation>Verrouillage : un appui maintient, le suivant relâche</translation>
+    </message>
+    <message>
+        <source>%1: latch, one press holds, the next lets go</source>
+        <translation>%1 : verrouillage, un appui maintient, le suivant relâche</translation>
+    </message>
+</context>
+<context>
+    <name>WaitView</name>
+    <message>
+        <source>text</source>
+        <translation>texte</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneIcon</name>
+    <message>
+        <source>%1%2</source>
+        <translation>%1%2</translation>
     </message>
 </context>
 <context>
@@ -257,8 +836,8 @@
         <translation>%1 années </translation>
     </message>
     <message>
-        <source>'%1' folder does not exist</source>
-        <translation>Le répertoire '%1' n'existe pas</translation>
+        <source>&apos;%1&apos; folder does not exist</source>
+        <translation>Le répertoire &apos;%1&apos; n&apos;existe pas</translation>
     </message>
     <message>
         <source>.%1</source>
@@ -275,7 +854,7 @@
     <message>
         <source>An I/O error occurred while reading the data from port %1
 %2</source>
-        <translation>Une erreur d'E/S s'est produite lors de la lecture des données du port %1
+        <translation>Une erreur d&apos;E/S s&apos;est produite lors de la lecture des données du port %1
 %2</translation>
     </message>
     <message>
@@ -283,12 +862,12 @@
         <translation>BGR</translation>
     </message>
     <message>
-        <source>Cannot load plugin '%1' : %2</source>
-        <translation>Impossible de charger le plugin '%1' : %2</translation>
+        <source>Cannot load plugin &apos;%1&apos; : %2</source>
+        <translation>Impossible de charger le plugin &apos;%1&apos; : %2</translation>
     </message>
     <message>
-        <source>Cannot unload plugin '%1' : %2</source>
-        <translation>Impossible de décharger le plugin '%1' : %2</translation>
+        <source>Cannot unload plugin &apos;%1&apos; : %2</source>
+        <translation>Impossible de décharger le plugin &apos;%1&apos; : %2</translation>
     </message>
     <message>
         <source>Debug</source>
@@ -305,7 +884,7 @@
     <message>
         <source>Failed to open port %1
 %2</source>
-        <translation>Impossible d'ouvrir le port %1
+        <translation>Impossible d&apos;ouvrir le port %1
 %2</translation>
     </message>
     <message>
@@ -321,20 +900,20 @@
         <translation>Info</translation>
     </message>
     <message>
-        <source>Load plugins in path '%1' ... </source>
-        <translation>Chargement des plugins du répertoire '%1' ... </translation>
+        <source>Load plugins in path &apos;%1&apos; ... </source>
+        <translation>Chargement des plugins du répertoire &apos;%1&apos; ... </translation>
     </message>
     <message>
         <source>No systray was found.</source>
-        <translation>Aucun systray n'a été trouvé.</translation>
+        <translation>Aucun systray n&apos;a été trouvé.</translation>
     </message>
     <message>
         <source>None</source>
         <translation>None</translation>
     </message>
     <message>
-        <source>Plugin '%1' is already loaded</source>
-        <translation>Le plugin '%1' est déjà chargé</translation>
+        <source>Plugin &apos;%1&apos; is already loaded</source>
+        <translation>Le plugin &apos;%1&apos; est déjà chargé</translation>
     </message>
     <message>
         <source>RGB</source>
@@ -353,8 +932,8 @@
         <translation>Warning</translation>
     </message>
     <message>
-        <source>[OK] - Load '%1' plugin</source>
-        <translation>[OK] - Chargement du plugin '%1'</translation>
+        <source>[OK] - Load &apos;%1&apos; plugin</source>
+        <translation>[OK] - Chargement du plugin &apos;%1&apos;</translation>
     </message>
     <message>
         <source>offset %1 - %2</source>
@@ -370,7 +949,7 @@
     </message>
     <message>
         <source>Waiting for the device</source>
-        <translation>En attente de l'appareil</translation>
+        <translation>En attente de l&apos;appareil</translation>
     </message>
     <message>
         <source>Set up the buttons</source>
@@ -378,23 +957,19 @@
     </message>
     <message>
         <source>Switch presses do nothing until you start again.</source>
-        <translation>Les appuis sur le contacteur restent sans effet jusqu'à la reprise.</translation>
-    </message>
-    <message>
-        <source>The device on %1 is gone; it is taken up again as soon as it is back.</source>
-        <translation>L'appareil sur %1 a disparu ; il est repris dès son retour.</translation>
+        <translation>Les appuis sur le contacteur restent sans effet jusqu&apos;à la reprise.</translation>
     </message>
     <message>
         <source>Waiting for the device on %1; it is taken up as soon as it is there.</source>
-        <translation>En attente de l'appareil sur %1 ; il est pris dès qu'il est là.</translation>
+        <translation>En attente de l&apos;appareil sur %1 ; il est pris dès qu&apos;il est là.</translation>
     </message>
     <message>
         <source>No enabled button has a line yet: press Learn beside a button, then that button on the device.</source>
-        <translation>Aucun bouton activé n'a encore de ligne : appuyez sur Apprendre à côté d'un bouton, puis sur ce bouton de l'appareil.</translation>
+        <translation>Aucun bouton activé n&apos;a encore de ligne : appuyez sur Apprendre à côté d&apos;un bouton, puis sur ce bouton de l&apos;appareil.</translation>
     </message>
     <message>
         <source>Listening to the switch on %1.</source>
-        <translation>À l'écoute du contacteur sur %1.</translation>
+        <translation>À l&apos;écoute du contacteur sur %1.</translation>
     </message>
     <message>
         <source>A key</source>
@@ -416,20 +991,221 @@
         <source>Middle mouse button held</source>
         <translation>Bouton du milieu de la souris maintenu</translation>
     </message>
-</context>
-<context>
-    <name>LanguagePicker</name>
     <message>
-        <source>English</source>
-        <translation>Anglais</translation>
+        <source>Switch presses do nothing until you start again, here or with the switch&apos;s pause gesture.</source>
+        <translation>Les appuis sur le contacteur sont sans effet jusqu&apos;au redémarrage, ici ou par le geste de pause du contacteur.</translation>
     </message>
     <message>
-        <source>French</source>
-        <translation>Français</translation>
+        <source>This desktop has no tray area, so %1 shows its window instead. Keep it open or minimise it: closing it ends %1, and the switch stops working.</source>
+        <translation>Ce bureau n&apos;a pas de zone de notification : %1 affiche donc sa fenêtre. Laissez-la ouverte ou réduisez-la : la fermer arrête %1, et le contacteur ne fonctionne plus.</translation>
     </message>
     <message>
-        <source>Select a language</source>
-        <translation>Sélectionnez la langue</translation>
+        <source>Your settings could not be read, so %1 runs on its defaults. The file %2 is left as it was and is not written over.</source>
+        <translation>Vos réglages n&apos;ont pas pu être lus : %1 fonctionne avec ses réglages par défaut. Le fichier %2 est laissé tel quel et n&apos;est pas écrasé.</translation>
+    </message>
+    <message>
+        <source>Your settings could not be read, so %1 runs on its defaults. The old text was kept in %2.</source>
+        <translation>Vos réglages n&apos;ont pas pu être lus : %1 fonctionne avec ses réglages par défaut. L&apos;ancien texte a été conservé dans %2.</translation>
+    </message>
+    <message>
+        <source>A switch was plugged in on %1: %2 listens to it now.</source>
+        <translation>Un contacteur a été branché sur %1 : %2 l&apos;écoute maintenant.</translation>
+    </message>
+    <message>
+        <source>Right Channel</source>
+        <translation>Canal droit</translation>
+    </message>
+    <message>
+        <source>Left Channel</source>
+        <translation>Canal gauche</translation>
+    </message>
+    <message>
+        <source>Left button sends nothing</source>
+        <translation>Le bouton gauche n&apos;envoie rien</translation>
+    </message>
+    <message>
+        <source>Right button sends nothing</source>
+        <translation>Le bouton droit n&apos;envoie rien</translation>
+    </message>
+    <message>
+        <source>Left button release sends nothing</source>
+        <translation>Le relâchement du bouton gauche n&apos;envoie rien</translation>
+    </message>
+    <message>
+        <source>Right button release sends nothing</source>
+        <translation>Le relâchement du bouton droit n&apos;envoie rien</translation>
+    </message>
+    <message>
+        <source>Left button sends “%1”</source>
+        <translation>Le bouton gauche envoie « %1 »</translation>
+    </message>
+    <message>
+        <source>Right button sends “%1”</source>
+        <translation>Le bouton droit envoie « %1 »</translation>
+    </message>
+    <message>
+        <source>Left button release sends “%1”</source>
+        <translation>Le relâchement du bouton gauche envoie « %1 »</translation>
+    </message>
+    <message>
+        <source>Right button release sends “%1”</source>
+        <translation>Le relâchement du bouton droit envoie « %1 »</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 changed</source>
+        <translation>%1 modifié</translation>
+    </message>
+    <message>
+        <source>%1 switched on</source>
+        <translation>%1 activé</translation>
+    </message>
+    <message>
+        <source>%1 switched off</source>
+        <translation>%1 désactivé</translation>
+    </message>
+    <message>
+        <source>keyboard</source>
+        <translation>clavier</translation>
+    </message>
+    <message>
+        <source>mouse</source>
+        <translation>souris</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>rien</translation>
+    </message>
+    <message>
+        <source>left click</source>
+        <translation>clic gauche</translation>
+    </message>
+    <message>
+        <source>right click</source>
+        <translation>clic droit</translation>
+    </message>
+    <message>
+        <source>middle click</source>
+        <translation>clic du milieu</translation>
+    </message>
+    <message>
+        <source>double click</source>
+        <translation>double clic</translation>
+    </message>
+    <message>
+        <source>scroll up</source>
+        <translation>défilement vers le haut</translation>
+    </message>
+    <message>
+        <source>scroll down</source>
+        <translation>défilement vers le bas</translation>
+    </message>
+    <message>
+        <source>no click</source>
+        <translation>aucun clic</translation>
+    </message>
+    <message>
+        <source>key changed</source>
+        <translation>touche modifiée</translation>
+    </message>
+    <message>
+        <source>key %1</source>
+        <translation>touche %1</translation>
+    </message>
+    <message>
+        <source>ignore repeats %1 ms</source>
+        <translation>ignorer les répétitions pendant %1 ms</translation>
+    </message>
+    <message>
+        <source>ignore repeats off</source>
+        <translation>répétitions non ignorées</translation>
+    </message>
+    <message>
+        <source>hold time %1 ms</source>
+        <translation>durée de maintien %1 ms</translation>
+    </message>
+    <message>
+        <source>hold time off</source>
+        <translation>sans durée de maintien</translation>
+    </message>
+    <message>
+        <source>acceptance time %1 ms</source>
+        <translation>délai d&apos;acceptation %1 ms</translation>
+    </message>
+    <message>
+        <source>acceptance time off</source>
+        <translation>sans délai d&apos;acceptation</translation>
+    </message>
+    <message>
+        <source>latch on</source>
+        <translation>verrouillage activé</translation>
+    </message>
+    <message>
+        <source>latch off</source>
+        <translation>verrouillage désactivé</translation>
+    </message>
+    <message>
+        <source>Until /dev/uinput can be used, only programs running under X11 (XWayland) receive the switch&apos;s input; the others receive nothing.</source>
+        <translation>Tant que /dev/uinput est inutilisable, seuls les programmes qui tournent sous X11 (XWayland) reçoivent ce qu&apos;envoie le contacteur ; les autres ne reçoivent rien.</translation>
+    </message>
+    <message>
+        <source>No port is chosen: plug in the switch, or choose its port. A USB switch is taken up as soon as it is plugged in.</source>
+        <translation>Aucun port n&apos;est choisi : branchez le contacteur ou choisissez son port. Un contacteur USB est pris en compte dès qu&apos;il est branché.</translation>
+    </message>
+    <message>
+        <source>The device on %1 was unplugged; it is taken up again as soon as it is back.</source>
+        <translation>L&apos;appareil sur %1 a été débranché ; il est repris dès son retour.</translation>
+    </message>
+    <message>
+        <source>No device called %1 — check the name, or plug it in. It is taken up as soon as it is there.</source>
+        <translation>Aucun appareil ne s&apos;appelle %1 — vérifiez le nom ou branchez-le. Il est pris en compte dès qu&apos;il est là.</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program; it is taken up as soon as it is free.</source>
+        <translation>%1 est utilisé par un autre programme ; il est pris en compte dès qu&apos;il est libre.</translation>
+    </message>
+    <message>
+        <source>Korvane may not open %1: add your user to the dialout group, then log out and in. It is taken up as soon as it may.</source>
+        <translation>Korvane n&apos;a pas le droit d&apos;ouvrir %1 : ajoutez votre utilisateur au groupe dialout, puis fermez la session et rouvrez-la. Il est pris en compte dès que c&apos;est permis.</translation>
+    </message>
+    <message>
+        <source>Switch a channel on: the buttons have their lines, but no channel acts on them.</source>
+        <translation>Activez un canal : les boutons ont leurs lignes, mais aucun canal n&apos;agit sur elles.</translation>
+    </message>
+    <message>
+        <source>No port chosen</source>
+        <translation>Aucun port choisi</translation>
+    </message>
+    <message>
+        <source>In use: %1</source>
+        <translation>En service : %1</translation>
+    </message>
+    <message>
+        <source>Paused: %1</source>
+        <translation>En pause : %1</translation>
+    </message>
+    <message>
+        <source>Both buttons send the same line: one press acts on both channels. Learn the line of one of them again.</source>
+        <translation>Les deux boutons envoient la même ligne : un appui agit sur les deux canaux. Apprenez de nouveau la ligne de l&apos;un d&apos;eux.</translation>
+    </message>
+    <message>
+        <source>The left button&apos;s release line is the right button&apos;s press line: one line does two things. Learn one of them again.</source>
+        <translation>La ligne de relâchement du bouton gauche est la ligne d&apos;appui du bouton droit : une même ligne fait deux choses. Apprenez de nouveau l&apos;une d&apos;elles.</translation>
+    </message>
+    <message>
+        <source>The right button&apos;s release line is the left button&apos;s press line: one line does two things. Learn one of them again.</source>
+        <translation>La ligne de relâchement du bouton droit est la ligne d&apos;appui du bouton gauche : une même ligne fait deux choses. Apprenez de nouveau l&apos;une d&apos;elles.</translation>
+    </message>
+    <message>
+        <source>Both buttons send the same release line: letting go of one lets go of both. Learn one of them again.</source>
+        <translation>Les deux boutons envoient la même ligne de relâchement : relâcher l&apos;un relâche les deux. Apprenez de nouveau l&apos;une d&apos;elles.</translation>
+    </message>
+    <message>
+        <source>second action changed</source>
+        <translation>seconde action modifiée</translation>
     </message>
 </context>
 <context>
@@ -448,7 +1224,7 @@
     </message>
     <message>
         <source>%1 is running ...</source>
-        <translation>%1 est en cours d'exécution ...</translation>
+        <translation>%1 est en cours d&apos;exécution ...</translation>
     </message>
     <message>
         <source>Cannot start %1 !</source>
@@ -484,7 +1260,7 @@
     </message>
     <message>
         <source>The switch stops working until %1 is started again.</source>
-        <translation>Le contacteur ne fonctionne plus jusqu'au prochain démarrage de %1.</translation>
+        <translation>Le contacteur ne fonctionne plus jusqu&apos;au prochain démarrage de %1.</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -494,346 +1270,21 @@
         <source>Exit</source>
         <translation>Quitter</translation>
     </message>
-</context>
-<context>
-    <name>ModalDialog</name>
     <message>
-        <source>Cancel</source>
+        <source>Minimise keeps it working out of the way.</source>
+        <translation>Réduire la fenêtre le garde en marche, sans qu&apos;il vous gêne.</translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <translation>Réduire</translation>
+    </message>
+    <message>
+        <source>Undo</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <source>Ok</source>
-        <translation>Ok</translation>
-    </message>
-</context>
-<context>
-    <name>PageDesigner</name>
-    <message>
-        <source></source>
-        <translation></translation>
-    </message>
-</context>
-<context>
-    <name>PageHome</name>
-    <message>
-        <source>Home</source>
-        <translation>Accueil</translation>
-    </message>
-    <message>
-        <source></source>
-        <translation></translation>
-    </message>
-</context>
-<context>
-    <name>PageSettings</name>
-    <message>
-        <source>General</source>
-        <translation>Général</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Paramètres</translation>
-    </message>
-</context>
-<context>
-    <name>PageWelcome</name>
-    <message>
-        <source>About</source>
-        <translation>À propos</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Quitter</translation>
-    </message>
-    <message>
-        <source>General</source>
-        <translation>Général</translation>
-    </message>
-    <message>
-        <source>In use: %1</source>
-        <translation>En service : %1</translation>
-    </message>
-    <message>
-        <source>Learn</source>
-        <translation>Apprendre</translation>
-    </message>
-    <message>
-        <source>Learn what the left button sends</source>
-        <translation>Apprendre ce qu'envoie le bouton gauche</translation>
-    </message>
-    <message>
-        <source>Learn what the left button sends when let go</source>
-        <translation>Apprendre ce qu'envoie le bouton gauche quand on le relâche</translation>
-    </message>
-    <message>
-        <source>Learn what the right button sends</source>
-        <translation>Apprendre ce qu'envoie le bouton droit</translation>
-    </message>
-    <message>
-        <source>Learn what the right button sends when let go</source>
-        <translation>Apprendre ce qu'envoie le bouton droit quand on le relâche</translation>
-    </message>
-    <message>
-        <source>Left Channel</source>
-        <translation>Canal gauche</translation>
-    </message>
-    <message>
-        <source>Left button sends</source>
-        <translation>Le bouton gauche envoie</translation>
-    </message>
-    <message>
-        <source>Port</source>
-        <translation>Port</translation>
-    </message>
-    <message>
-        <source>Press the left button of the device…</source>
-        <translation>Appuyez sur le bouton gauche de l'appareil…</translation>
-    </message>
-    <message>
-        <source>Press the right button of the device…</source>
-        <translation>Appuyez sur le bouton droit de l'appareil…</translation>
-    </message>
-    <message>
-        <source>Process is running</source>
-        <translation>Le processus est en cours d'exécution</translation>
-    </message>
-    <message>
-        <source>Process is stopped</source>
-        <translation>Le processus est arrêté</translation>
-    </message>
-    <message>
-        <source>Right button sends</source>
-        <translation>Le bouton droit envoie</translation>
-    </message>
-    <message>
-        <source>Right Channel</source>
-        <translation>Canal droit</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Paramètres</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>Démarrer</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Arrêter</translation>
-    </message>
-    <message>
-        <source>Waiting for the device on %1…</source>
-        <translation>En attente de l'appareil sur %1…</translation>
-    </message>
-    <message>
-        <source>Pause</source>
-        <translation>Pause</translation>
-    </message>
-    <message>
-        <source>Start: switch presses act again</source>
-        <translation>Démarrer : les appuis sur le contacteur agissent à nouveau</translation>
-    </message>
-    <message>
-        <source>Pause: switch presses do nothing until you start again</source>
-        <translation>Pause : les appuis sur le contacteur restent sans effet jusqu'à la reprise</translation>
-    </message>
-    <message>
-        <source>Both buttons send the same line: one press acts on both channels. Learn the line of one of them again.</source>
-        <translation>Les deux boutons envoient la même ligne : un appui agit sur les deux canaux. Apprenez de nouveau la ligne de l'un d'eux.</translation>
-    </message>
-    <message>
-        <source>Press and let go of the left button of the device…</source>
-        <translation>Appuyez sur le bouton gauche de l'appareil puis relâchez-le…</translation>
-    </message>
-    <message>
-        <source>Press and let go of the right button of the device…</source>
-        <translation>Appuyez sur le bouton droit de l'appareil puis relâchez-le…</translation>
-    </message>
-    <message>
-        <source>Left button release sends</source>
-        <translation>Le bouton gauche relâché envoie</translation>
-    </message>
-    <message>
-        <source>Right button release sends</source>
-        <translation>Le bouton droit relâché envoie</translation>
-    </message>
-    <message>
-        <source>Nothing: every press is a click</source>
-        <translation>Rien : chaque appui est un clic</translation>
-    </message>
-</context>
-<context>
-    <name>PasswordDialog</name>
-    <message>
-        <source>Change my password</source>
-        <translation>Modifier mon mot de passe</translation>
-    </message>
-    <message>
-        <source>Confirm password ... </source>
-        <translation>Confirmer le mot de passe ... </translation>
-    </message>
-    <message>
-        <source>Invalid old password</source>
-        <translation>Ancien mot de passe invalide</translation>
-    </message>
-    <message>
-        <source>New Password ... </source>
-        <translation>Nouveau mot de passe ... </translation>
-    </message>
-    <message>
-        <source>Old password ... </source>
-        <translation>Ancien mot de passe ... </translation>
-    </message>
-    <message>
-        <source>Password mismatch</source>
-        <translation>Non concordance des mots de passe</translation>
-    </message>
-</context>
-<context>
-    <name>ProgressBarView</name>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-</context>
-<context>
-    <name>QObject</name>
-    <message>
-        <source>korvane</source>
-        <translation>korvane</translation>
-    </message>
-</context>
-<context>
-    <name>SpinBoxIcon</name>
-    <message>
-        <source>(%1)</source>
-        <translation>(%1)</translation>
-    </message>
-</context>
-<context>
-    <name>StackTextTitle</name>
-    <message>
-        <source>Dark Theme</source>
-        <translation>Thème sombre</translation>
-    </message>
-    <message>
-        <source>Light Theme</source>
-        <translation>Thème clair</translation>
-    </message>
-    <message>
-        <source>Select Accent Color</source>
-        <translation>Sélectionner la couleur accent</translation>
-    </message>
-    <message>
-        <source>Select Primary Color</source>
-        <translation>Sélectionner la couleur primaire</translation>
-    </message>
-</context>
-<context>
-    <name>SwipeTextTitle</name>
-    <message>
-        <source>Dark Theme</source>
-        <translation>Thème sombre</translation>
-    </message>
-    <message>
-        <source>Light Theme</source>
-        <translation>Thème clair</translation>
-    </message>
-    <message>
-        <source>Select Accent Color</source>
-        <translation>Sélectionner la couleur accent</translation>
-    </message>
-    <message>
-        <source>Select Primary Color</source>
-        <translation>Sélectionner la couleur primaire</translation>
-    </message>
-</context>
-<context>
-    <name>TextField</name>
-    <message>
-        <source>Copy</source>
-        <translation>Copier</translation>
-    </message>
-    <message>
-        <source>Cut</source>
-        <translation>Couper</translation>
-    </message>
-    <message>
-        <source>Paste</source>
-        <translation>Coller</translation>
-    </message>
-</context>
-<context>
-    <name>TimingSection</name>
-    <message>
-        <source>Timing</source>
-        <translation>Temporisation</translation>
-    </message>
-    <message>
-        <source>%1: timing</source>
-        <translation>%1 : temporisation</translation>
-    </message>
-    <message>
-        <source>Ignore repeats, hold time, acceptance time and latch</source>
-        <translation>Ignorer les répétitions, durée de maintien, délai d'acceptation et verrouillage</translation>
-    </message>
-    <message>
-        <source>Ignore repeats (ms)</source>
-        <translation>Ignorer les répétitions (ms)</translation>
-    </message>
-    <message>
-        <source>%1: ignore repeats, milliseconds</source>
-        <translation>%1 : ignorer les répétitions, en millisecondes</translation>
-    </message>
-    <message>
-        <source>A press within this time after the last one is ignored; 0 is off</source>
-        <translation>Un appui dans ce délai après le précédent est ignoré ; 0 désactive</translation>
-    </message>
-    <message>
-        <source>Hold time (ms)</source>
-        <translation>Durée de maintien (ms)</translation>
-    </message>
-    <message>
-        <source>%1: hold time, milliseconds</source>
-        <translation>%1 : durée de maintien, en millisecondes</translation>
-    </message>
-    <message>
-        <source>How long one press keeps the key or button down; 0 is a click</source>
-        <translation>Durée pendant laquelle un appui garde la touche ou le bouton enfoncé ; 0 donne un clic</translation>
-    </message>
-    <message>
-        <source>Acceptance time (ms)</source>
-        <translation>Délai d'acceptation (ms)</translation>
-    </message>
-    <message>
-        <source>%1: acceptance time, milliseconds</source>
-        <translation>%1 : délai d'acceptation, en millisecondes</translation>
-    </message>
-    <message>
-        <source>With a release line: a press let go sooner does nothing; 0 is off</source>
-        <translation>Avec une ligne de relâchement : un appui relâché plus tôt ne fait rien ; 0 désactive</translation>
-    </message>
-    <message>
-        <source>Latch: one press holds, the next lets go</source>
-        <translation>Verrouillage : un appui maintient, le suivant relâche</translation>
-    </message>
-    <message>
-        <source>%1: latch, one press holds, the next lets go</source>
-        <translation>%1 : verrouillage, un appui maintient, le suivant relâche</translation>
-    </message>
-</context>
-<context>
-    <name>WaitView</name>
-    <message>
-        <source>text</source>
-        <translation>texte</translation>
-    </message>
-</context>
-<context>
-    <name>ZoneIcon</name>
-    <message>
-        <source>%1%2</source>
-        <translation>%1%2</translation>
+        <source>Undo: %1</source>
+        <translation>Annuler : %1</translation>
     </message>
 </context>
 </TS>

@@ -87,24 +87,33 @@ void TestApplicationInterface::setLanguage_data()
     QTest::addColumn<QLocale::Language>("locale");
     QTest::addColumn<QString>("qtText");
     QTest::addColumn<QString>("appText");
+    // Key names are shown in the user's language; what is stored stays the same.
+    QTest::addColumn<QString>("space");
 
     // The interface starts as en_US: nothing loads and the locale stays as it was.
     QTest::newRow("en_US") << "en_US" << false << QLocale::C << "Cancel"
-                           << "Left channel";
+                           << "Left channel"
+                           << "Space";
     QTest::newRow("fr") << "fr" << true << QLocale::French << "Annuler"
-                        << "Canal gauche";
+                        << "Canal gauche"
+                        << "Espace";
     // Found through the loader's fallback from fr_FR to fr.
     QTest::newRow("fr_FR") << "fr_FR" << true << QLocale::French << "Annuler"
-                           << "Canal gauche";
+                           << "Canal gauche"
+                           << "Espace";
     QTest::newRow("de") << "de" << true << QLocale::English << "Cancel"
-                        << "Left channel";
+                        << "Left channel"
+                        << "Space";
     QTest::newRow("en") << "en" << true << QLocale::English << "Cancel"
-                        << "Left channel";
+                        << "Left channel"
+                        << "Space";
     // The comparison is case-sensitive, like the resource names.
     QTest::newRow("FR") << "FR" << true << QLocale::English << "Cancel"
-                        << "Left channel";
+                        << "Left channel"
+                        << "Space";
     QTest::newRow("empty") << "" << true << QLocale::English << "Cancel"
-                           << "Left channel";
+                           << "Left channel"
+                           << "Space";
 }
 
 void TestApplicationInterface::setLanguage()
@@ -114,6 +123,7 @@ void TestApplicationInterface::setLanguage()
     QFETCH(QLocale::Language, locale);
     QFETCH(QString, qtText);
     QFETCH(QString, appText);
+    QFETCH(QString, space);
 
     QSignalSpy changed(m_interface.get(), &ApplicationInterface::languageChanged);
     m_interface->setLanguage(code);
@@ -125,6 +135,7 @@ void TestApplicationInterface::setLanguage()
     QCOMPARE(QLocale().language(), locale);
     QCOMPARE(frenchQtText(), qtText);
     QCOMPARE(frenchAppText(), appText);
+    QCOMPARE(m_interface->keyString(Qt::Key_Space, 0), space);
 }
 
 void TestApplicationInterface::setLanguageAgainDoesNothing()
@@ -245,6 +256,7 @@ void TestApplicationInterface::keyString_data()
     QTest::newRow("Ctrl+Alt+Del") << qulonglong(Qt::Key_Delete)
                                   << int(Qt::ControlModifier | Qt::AltModifier) << "Ctrl+Alt+Del";
     QTest::newRow("Space") << qulonglong(Qt::Key_Space) << 0 << "Space";
+    QTest::newRow("a lone modifier") << qulonglong(Qt::Key_Shift) << 0 << QString();
     // Only the low 32 bits of the key count.
     QTest::newRow("high bits dropped") << (qulonglong(1) << 40 | Qt::Key_B) << 0 << "B";
     // Any number may stand in the file: nothing overflows, nothing is made up.

@@ -2,8 +2,10 @@
 // on the recording back end.
 #include "common/logmanager.h"
 #include "core/applicationinterface.h"
-#include "tests/doubles/recordinginputinjector.h"
+#include "core/soundeffectcues.h"
 #include "datamodel/configuration.h"
+#include "tests/common/messagecapture.h"
+#include "tests/doubles/recordinginputinjector.h"
 
 #include <QtTest>
 
@@ -67,6 +69,7 @@ private slots:
     void destructionLetsGoOfWhatIsDown();
     void swappingTheInjectorLetsGoOnTheOldOne();
     void failureIsLoggedOnceWithItsReason();
+    void soundCuesWithoutADeviceLogOneLine();
 
 private:
     std::unique_ptr<ApplicationInterface> m_interface;
@@ -423,6 +426,27 @@ void TestChannelInjector::failureIsLoggedOnceWithItsReason()
     QTest::ignoreMessage(QtCriticalMsg, QRegularExpression("Input injection failed: no X display"));
     m_interface->buttonReleased(channel);
     QCOMPARE(errors.count(), 2);
+}
+
+// No sound device: the presses act as ever, the cues are silent, and one
+// line says so, whatever else follows.
+void TestChannelInjector::soundCuesWithoutADeviceLogOneLine()
+{
+    m_interface->get_configuration().get_configurationApplication().set_soundCues(true);
+    configure(m_interface->get_configuration().get_configurationSwitch().leftChannel(),
+        ModeClass::KEYBOARD, 0, Qt::Key_A, 0);
+    m_interface->channels()->setSoundCues(
+        std::make_unique<SoundEffectCues>(QString(), []() { return false; }));
+    MessageCapture capture;
+    for (int press = 0; press < 3; ++press) {
+        m_interface->buttonPressed(0);
+        m_interface->buttonReleased(0);
+    }
+    m_interface->channels()->playCue(SoundCues::Paused);
+    QCOMPARE(m_recorder->records().size(), std::size_t(6));
+    QCOMPARE(capture.entries().size(), 1);
+    QVERIFY(capture.entries().first().second.contains(
+        QLatin1String("No sound output device: sound cues stay silent")));
 }
 
 QTEST_MAIN(TestChannelInjector)

@@ -2,9 +2,13 @@
 #include "core/applicationinterface.h"
 #include "core/platform/inputinjector.h"
 #include "core/platform/inputrecord.h"
+#include "core/platform/x11/inputinjector_x11.h"
 
 #include <QProcess>
+#include <QTemporaryFile>
 #include <QtTest>
+
+#include <unistd.h>
 
 using namespace korvane::core;
 
@@ -21,6 +25,8 @@ private slots:
     void doubleClickIsOneDoubleClick();
     void unknownVirtualKeyIsReported();
     void missingDisplayIsReported();
+    void guardThatCannotRunIsReportedOnce_data();
+    void guardThatCannotRunIsReportedOnce();
     void channelActionsReachAnotherClient_data();
     void channelActionsReachAnotherClient();
     void releaseAllLetsGoOnTheDesktop();
@@ -169,6 +175,42 @@ void TestInputInjectorX11::missingDisplayIsReported()
     QVERIFY(!sent);
     QVERIFY2(injector->lastError().find("cannot open the X display \":4321\"") != std::string::npos,
         injector->lastError().c_str());
+}
+
+void TestInputInjectorX11::guardThatCannotRunIsReportedOnce_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("missing") << QStringLiteral("/nonexistent/korvane-xtest-guard")
+                             << QStringLiteral("No such file or directory");
+    QTest::newRow("not a program")
+        << QStringLiteral("/dev/null") << QStringLiteral("Permission denied");
+}
+
+// Without its guard the back end works as before and says so once.
+void TestInputInjectorX11::guardThatCannotRunIsReportedOnce()
+{
+    QFETCH(QString, program);
+    QFETCH(QString, reason);
+    QTemporaryFile errors;
+    QVERIFY(errors.open());
+    const int savedError = ::dup(STDERR_FILENO);
+    ::dup2(errors.handle(), STDERR_FILENO);
+    {
+        auto injector = createX11InputInjector(program.toStdString());
+        for (std::uint32_t flags : { 0x0002u, 0x0004u, 0x0002u, 0x0004u })
+            QVERIFY(injector->sendMouse(flags, 0));
+    }
+    ::dup2(savedError, STDERR_FILENO);
+    ::close(savedError);
+    QVERIFY(errors.seek(0));
+    QCOMPARE(withoutTimes(takeLines(4)),
+        (QStringList {
+            "button-press 1", "button-release 1", "button-press 1", "button-release 1" }));
+    QCOMPARE(QString::fromLocal8Bit(errors.readAll()),
+        QStringLiteral("korvane: cannot start %1 (%2): what Korvane holds when it is killed "
+                       "stays held\n")
+            .arg(program, reason));
 }
 
 void TestInputInjectorX11::channelActionsReachAnotherClient_data()

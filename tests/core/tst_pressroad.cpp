@@ -6,6 +6,7 @@
 #include "core/switch/switchcontroller.h"
 #include "pty.h"
 #include "tests/doubles/recordinginputinjector.h"
+#include "tests/doubles/recordingsoundcues.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -15,6 +16,8 @@ using korvane::datamodel::ClickTypeClass;
 using korvane::datamodel::ConfigurationChannel;
 using korvane::datamodel::ConfigurationSwitch;
 using korvane::datamodel::ModeClass;
+using korvane::datamodel::SecondModeClass;
+using korvane::datamodel::SecondTriggerClass;
 
 class TestPressRoad : public QObject {
     Q_OBJECT
@@ -35,6 +38,7 @@ private:
     std::unique_ptr<MouseCom> m_link;
     std::unique_ptr<SwitchController> m_controller;
     RecordingInputInjector* m_recorder = nullptr;
+    std::shared_ptr<QStringList> m_cues;
     qint64 m_now = 0;
 };
 
@@ -49,6 +53,9 @@ void TestPressRoad::init()
     m_interface->setInputInjector(std::move(recorder));
     m_now = 0;
     m_interface->switchTiming().setClock([this]() { return m_now; });
+    auto cues = std::make_unique<RecordingSoundCues>([this]() { return m_now; });
+    m_cues = cues->played();
+    m_interface->channels()->setSoundCues(std::move(cues));
 
     ConfigurationSwitch& section = m_interface->get_configuration().get_configurationSwitch();
     section.set_serialName(m_device->name());
@@ -108,7 +115,9 @@ void TestPressRoad::cleanup()
 
 // "start", "pause", "learn:<n>", "line:<text>" (the device sends it; "~" is a
 // blank), "port:other", "unplug", "off:<n>" (channel off), "latch:<n>",
-// "hold:<n>:<ms>", "release:<n>:<line>", "accept:<n>:<ms>", "time:<ms>".
+// "hold:<n>:<ms>", "release:<n>:<line>", "accept:<n>:<ms>", "ignore:<n>:<ms>",
+// "time:<ms>", "second:<n>:long|double:<ms>:pause|key:<letter>", "sound" (cues
+// on), "expect:paused|running|listening|closed".
 void TestPressRoad::step(const QString& step)
 {
     const QStringList parts = step.split(QLatin1Char(':'));
@@ -149,6 +158,33 @@ void TestPressRoad::step(const QString& step)
             section.set_releaseLeftChannel(parts.value(2));
         else
             section.set_releaseRightChannel(parts.value(2));
+    } else if (what == QLatin1String("ignore")) {
+        channel().set_ignoreRepeatsMs(parts.value(2).toInt());
+    } else if (what == QLatin1String("second")) {
+        ConfigurationChannel& configuration = channel();
+        const bool longPress = parts.value(2) == QLatin1String("long");
+        configuration.set_secondTrigger(
+            longPress ? SecondTriggerClass::LONG_PRESS : SecondTriggerClass::DOUBLE_PRESS);
+        if (longPress)
+            configuration.set_longPressMs(parts.value(3).toInt());
+        else
+            configuration.set_doublePressMs(parts.value(3).toInt());
+        if (parts.value(4) == QLatin1String("pause")) {
+            configuration.set_secondMode(SecondModeClass::PAUSE);
+        } else {
+            configuration.set_secondMode(SecondModeClass::KEYBOARD);
+            configuration.set_secondKey(parts.value(5).at(0).unicode());
+        }
+    } else if (what == QLatin1String("sound")) {
+        m_interface->get_configuration().get_configurationApplication().set_soundCues(true);
+    } else if (what == QLatin1String("expect")) {
+        // The gesture acts once the line that made it is dealt with.
+        const QString state = parts.value(1);
+        QTRY_COMPARE(m_controller->paused(), state != QLatin1String("running"));
+        if (state == QLatin1String("listening"))
+            QVERIFY(m_controller->listensForGesture() && m_link->started());
+        if (state == QLatin1String("closed"))
+            QVERIFY(!m_controller->listensForGesture() && !m_link->started());
     } else if (what == QLatin1String("time")) {
         m_now += parts.value(1).toInt();
         m_interface->switchTiming().poll();
@@ -173,6 +209,8 @@ QString TestPressRoad::injected() const
             : QString(QChar(record.virtualKey));
         words << name + ((record.flags & input::KeyUp) ? QLatin1Char('-') : QLatin1Char('+'));
     }
+    if (!m_cues->isEmpty())
+        words << QStringLiteral("|") << *m_cues;
     return words.join(QLatin1Char(' '));
 }
 
@@ -219,6 +257,38 @@ void TestPressRoad::road_data()
     QTest::newRow("acceptance: held long enough")
         << "release:0:up accept:0:200 start line:L time:200 line:up"
         << "L+ L-";
+
+    QTest::newRow("double press: the second action's key") << "second:1:double:400:key:B start "
+                                                              "line:R time:100 line:R time:400"
+                                                           << "B+ B-";
+    QTest::newRow("double press: one press, the first action once the window is over")
+        << "second:1:double:400:key:B start line:R time:399 time:1"
+        << "Shift+ A+ Shift- A-";
+    QTest::newRow("long press: held, the second action while down")
+        << "release:1:up second:1:long:800:key:B start line:R time:800 line:UP"
+        << "B+ B-";
+    QTest::newRow("long press: let go sooner, the first action")
+        << "release:1:up second:1:long:800:key:B start line:R time:300 line:UP"
+        << "Shift+ A+ Shift- A-";
+    QTest::newRow("pause gesture: pauses, the port stays open, other presses do nothing")
+        << "second:0:double:400:pause start line:L line:L expect:listening line:R line:L "
+           "time:400"
+        << "";
+    QTest::newRow("pause gesture: the same gesture resumes")
+        << "second:0:double:400:pause start line:L line:L expect:paused line:L line:L "
+           "expect:running line:R"
+        << "Shift+ A+ Shift- A-";
+    QTest::newRow("pause gesture resumes after a pause from the tray")
+        << "latch:1 second:0:double:400:pause start line:R pause expect:listening line:L line:L "
+           "expect:running"
+        << "Shift+ A+ A- Shift-";
+    QTest::newRow("no pause gesture: the pause closes the port")
+        << "second:0:double:400:key:B start pause expect:closed"
+        << "";
+    QTest::newRow("sound cues: accepted, ignored, paused, resumed")
+        << "sound ignore:1:500 second:0:double:400:pause start line:R time:100 line:R time:100 "
+           "line:L line:L expect:paused time:100 line:L line:L expect:running"
+        << "Shift+ A+ Shift- A- | accepted@0 ignored@100 paused@200 resumed@300";
 }
 
 void TestPressRoad::road()

@@ -11,7 +11,8 @@ using korvane::core::SwitchTiming;
 
 namespace {
 
-// "ignore=200 hold=300 latch accept=100 line fixed" (fixed = cannot be held).
+// "ignore=200 hold=300 latch accept=100 line fixed long=800 double=400 only"
+// (fixed = cannot be held; only = only the second action acts).
 SwitchTiming::Rules parseRules(const QString& text)
 {
     SwitchTiming::Rules rules;
@@ -31,6 +32,14 @@ SwitchTiming::Rules parseRules(const QString& text)
             rules.releaseLine = true;
         else if (name == QLatin1String("fixed"))
             rules.holdable = false;
+        else if (name == QLatin1String("long")) {
+            rules.second = SwitchTiming::Second::LongPress;
+            rules.longPressMs = value;
+        } else if (name == QLatin1String("double")) {
+            rules.second = SwitchTiming::Second::DoublePress;
+            rules.doublePressMs = value;
+        } else if (name == QLatin1String("only"))
+            rules.secondOnly = true;
         else
             qFatal("unknown rule %s", qPrintable(word));
     }
@@ -65,6 +74,7 @@ private slots:
             [this](int c, bool on) { note(on ? "latch" : "unlatch", c); });
         connect(
             m_timing, &SwitchTiming::safetyReleased, this, [this](int c) { note("safety", c); });
+        connect(m_timing, &SwitchTiming::second, this, [this](int c) { note("second", c); });
     }
 
     void cleanup()
@@ -206,6 +216,83 @@ private slots:
         QTest::newRow("safety counts from acceptance") << "accept=500 line"
                                                        << "p @500 @60499 @60500"
                                                        << "down0@500 up0@60500 safety0@60500";
+
+        // The second action: long press (release line only) and double press.
+        QTest::newRow("long: held to the threshold, second while down") << "long=800 line"
+                                                                        << "p @799 @800 @900 r"
+                                                                        << "second0@800";
+        QTest::newRow("long: let go sooner, the first action as a click") << "long=800 line"
+                                                                          << "p @300 r"
+                                                                          << "down0@300 up0@300";
+        QTest::newRow("long without a release line: no second action") << "long=800"
+                                                                       << "p r @900"
+                                                                       << "down0@0 up0@0";
+        QTest::newRow("long: a repeat starts no long press") << "long=800 line ignore=500"
+                                                             << "p @100 r @300 p @1200 r"
+                                                             << "down0@100 up0@100";
+        QTest::newRow("long: hold time after a short press") << "long=800 line hold=300"
+                                                             << "p @100 r @399 @400"
+                                                             << "down0@100 up0@400";
+        QTest::newRow("long: short presses toggle the latch, a long one leaves it")
+            << "long=800 line latch"
+            << "p @100 r @200 p @1000 @1100 r @1200 p @1300 r"
+            << "down0@100 latch0@100 second0@1000 unlatch0@1300 up0@1300";
+        QTest::newRow("long: let go before the acceptance time, nothing")
+            << "long=800 line accept=300"
+            << "p @200 r @500 p @900 r"
+            << "down0@900 up0@900";
+        QTest::newRow("double: a second press within the window") << "double=400"
+                                                                  << "p r @300 p r @1000"
+                                                                  << "second0@300";
+        QTest::newRow("double: one press acts when the window has passed") << "double=400"
+                                                                           << "p r @399 @400"
+                                                                           << "down0@400 up0@400";
+        QTest::newRow("double, release line: still down, up with the release")
+            << "double=400 line"
+            << "p @400 @700 r"
+            << "down0@400 up0@700";
+        QTest::newRow("double, release line: a double press") << "double=400 line"
+                                                              << "p @100 r @200 p @300 r @900"
+                                                              << "second0@200";
+        QTest::newRow("double: a repeat does not count toward it") << "double=400 ignore=200"
+                                                                   << "p r @100 p r @400"
+                                                                   << "down0@400 up0@400";
+        QTest::newRow("double: after the repeat window it counts") << "double=400 ignore=200"
+                                                                   << "p r @250 p r @900"
+                                                                   << "second0@250";
+        QTest::newRow("double: hold time for the single press") << "double=400 hold=300"
+                                                                << "p r @400 @699 @700"
+                                                                << "down0@400 up0@700";
+        QTest::newRow("double: latch toggles by single presses only")
+            << "double=400 latch"
+            << "p r @400 p r @500 p r @1000 p r @1400"
+            << "down0@400 latch0@400 second0@500 unlatch0@1400 up0@1400";
+        QTest::newRow("double, acceptance: a short single press does nothing")
+            << "double=400 line accept=300"
+            << "p @100 r @400 @500 p @900 r"
+            << "down0@900 up0@900";
+        QTest::newRow("double, acceptance longer than the window") << "double=400 line accept=600"
+                                                                   << "p @400 @599 @600 @800 r"
+                                                                   << "down0@600 up0@800";
+        QTest::newRow("double: cannot be held, a click at the window's end")
+            << "double=400 fixed hold=300"
+            << "p r @400"
+            << "down0@400 up0@400";
+        QTest::newRow("paused: a single press does nothing") << "double=400 only"
+                                                             << "p r @400 @1000"
+                                                             << "";
+        QTest::newRow("paused: the double press acts") << "double=400 only"
+                                                       << "p r @100 p r @1000"
+                                                       << "second0@100";
+        QTest::newRow("paused: the long press acts") << "long=800 line only"
+                                                     << "p @100 r @200 p @1000 r"
+                                                     << "second0@1000";
+        QTest::newRow("released channel: a waiting double press is forgotten") << "double=400"
+                                                                               << "p r @100 x @500"
+                                                                               << "";
+        QTest::newRow("new rules while a long press waits") << "long=800 line"
+                                                            << "p @100 =line @900 r"
+                                                            << "";
     }
 
     void rules()
@@ -268,10 +355,13 @@ private slots:
         QVERIFY(m_seen.isEmpty());
     }
 
-    // The timer on the real monotonic clock wakes the object: no poll by hand.
+    // The timer on the real monotonic clock wakes the object: no poll by hand,
+    // also right after a plain click left the safety release armed.
     void realClockEndsTheHold()
     {
         m_timing->setClock(nullptr);
+        m_timing->press(0);
+        m_timing->release(0);
         m_timing->setRules(0, parseRules(QStringLiteral("hold=30")));
         QSignalSpy up(m_timing, &SwitchTiming::up);
         m_timing->press(0);

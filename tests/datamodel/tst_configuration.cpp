@@ -282,6 +282,42 @@ private slots:
         channelRow("acceptance_ms number", "acceptance_ms", 1, 1);
         channelRow("acceptance_ms negative", "acceptance_ms", -1, absent);
         channelRow("acceptance_ms as an array", "acceptance_ms", QJsonArray { 100 }, absent);
+
+        // Second action keys: written only when they differ from the default
+        // (no trigger; 800 and 400 ms; a right click); thresholds clamped,
+        // other types read as the default or, for a present action, nothing.
+        channelRow("second_trigger long press", "second_trigger", "LONG_PRESS", "LONG_PRESS");
+        channelRow(
+            "second_trigger in small letters", "second_trigger", "double_press", "DOUBLE_PRESS");
+        channelRow("second_trigger none", "second_trigger", "NONE", absent);
+        channelRow("second_trigger unknown", "second_trigger", "TRIPLE_PRESS", absent);
+        channelRow("second_trigger as a number", "second_trigger", 1, absent);
+        channelRow("long_press_ms number", "long_press_ms", 1200, 1200);
+        channelRow("long_press_ms default", "long_press_ms", 800, absent);
+        channelRow("long_press_ms below range", "long_press_ms", 10, 300);
+        channelRow("long_press_ms above range", "long_press_ms", 9000, 5000);
+        channelRow("long_press_ms as text", "long_press_ms", "1200", absent);
+        channelRow("double_press_ms number", "double_press_ms", 250.4, 250);
+        channelRow("double_press_ms below range", "double_press_ms", -5, 150);
+        channelRow("double_press_ms above range", "double_press_ms", 2000, 1000);
+        channelRow("double_press_ms as a boolean", "double_press_ms", true, absent);
+        channelRow("second_mode pause", "second_mode", "PAUSE", "PAUSE");
+        channelRow("second_mode in small letters", "second_mode", "keyboard", "KEYBOARD");
+        channelRow("second_mode default", "second_mode", "MOUSE", absent);
+        channelRow("second_mode unknown", "second_mode", "JUMP", "NONE");
+        channelRow("second_mode as a number", "second_mode", 3, "NONE");
+        channelRow("second_click_type double", "second_click_type", "DOUBLE", "DOUBLE");
+        channelRow("second_click_type default", "second_click_type", "right", absent);
+        channelRow("second_click_type as a number", "second_click_type", 2, "EMPTY");
+        channelRow("second_key number", "second_key", 66, 66);
+        channelRow("second_key default", "second_key", 32, absent);
+        channelRow("second_key as text", "second_key", "66", 0);
+        channelRow("second_modifier number", "second_modifier", 33554432, 33554432);
+        channelRow("second_modifier with a fraction", "second_modifier", 1.5, absent);
+        applicationRow("sound_cues on", "sound_cues", true, true);
+        applicationRow("sound_cues off", "sound_cues", false, absent);
+        applicationRow("sound_cues as text", "sound_cues", "true", absent);
+        applicationRow("sound_cues as a number", "sound_cues", 1, absent);
         row("release lines",
             QJsonObject { { "switch",
                 QJsonObject { { "serial_name", "COM5" }, { "release_left", "l" },
@@ -420,6 +456,21 @@ private slots:
         QCOMPARE(copy.get_configurationSwitch(), source.get_configurationSwitch());
     }
 
+    // A user's file without the sound and second action keys comes back
+    // exactly as it was read.
+    void fileWithoutNewKeysRoundTrips()
+    {
+        QJsonObject configuration = parse(cst_default_document).value("configuration").toObject();
+        setPath(configuration, { "application", "theme" }, "DARK");
+        setPath(configuration, { "switch", "input_left" }, "L");
+        setPath(configuration, { "switch", "release_left" }, "U");
+        setPath(configuration, { "switch", "left_channel" }, busyChannel());
+        const QByteArray bytes = document(configuration);
+        Configuration copy;
+        QVERIFY(copy.fromJson(bytes));
+        QCOMPARE(copy.toJson(QJsonDocument::Indented), bytes);
+    }
+
     void syntaxErrorThrows_data()
     {
         QTest::addColumn<QByteArray>("input");
@@ -500,6 +551,19 @@ private slots:
         QTest::newRow("holdMs other") << QByteArray("holdMs") << QVariant(5000) << 1;
         QTest::newRow("latch other") << QByteArray("latch") << QVariant(true) << 1;
         QTest::newRow("acceptanceMs other") << QByteArray("acceptanceMs") << QVariant(1) << 1;
+        QTest::newRow("secondTrigger other")
+            << QByteArray("secondTrigger") << QVariant::fromValue(SecondTriggerClass::LONG_PRESS)
+            << 1;
+        QTest::newRow("longPressMs same") << QByteArray("longPressMs") << QVariant(800) << 0;
+        QTest::newRow("longPressMs other") << QByteArray("longPressMs") << QVariant(1500) << 1;
+        QTest::newRow("doublePressMs other") << QByteArray("doublePressMs") << QVariant(300) << 1;
+        QTest::newRow("secondMode other")
+            << QByteArray("secondMode") << QVariant::fromValue(SecondModeClass::PAUSE) << 1;
+        QTest::newRow("secondClickType same")
+            << QByteArray("secondClickType") << QVariant::fromValue(ClickTypeClass::RIGHT) << 0;
+        QTest::newRow("secondKey other") << QByteArray("secondKey") << QVariant(66) << 1;
+        QTest::newRow("secondModifiers other")
+            << QByteArray("secondModifiers") << QVariant(33554432) << 1;
         QTest::newRow("mode same")
             << QByteArray("mode") << QVariant::fromValue(ModeClass::MOUSE) << 0;
         QTest::newRow("mode other")

@@ -4,6 +4,8 @@
 #include "datamodel/modeclass.h"
 #include "datamodel/role.h"
 #include "datamodel/screenmode.h"
+#include "datamodel/secondmodeclass.h"
+#include "datamodel/secondtriggerclass.h"
 #include "datamodel/theme.h"
 
 #include <QMetaEnum>
@@ -40,6 +42,10 @@ Holder holderNamed(const QString& name)
         return holder<Theme>();
     if (name == QLatin1String("Role"))
         return holder<Role>();
+    if (name == QLatin1String("SecondTrigger"))
+        return holder<SecondTriggerClass>();
+    if (name == QLatin1String("SecondMode"))
+        return holder<SecondModeClass>();
     return holder<ScreenMode>();
 }
 
@@ -61,6 +67,10 @@ private slots:
         QTest::newRow("Role") << "Role"
                               << QStringList { "NONE", "DEMO", "GUEST", "USER", "ADMIN", "VESPER" };
         QTest::newRow("ScreenMode") << "ScreenMode" << QStringList { "NONE", "RGB", "BGR" };
+        QTest::newRow("SecondTrigger")
+            << "SecondTrigger" << QStringList { "NONE", "LONG_PRESS", "DOUBLE_PRESS" };
+        QTest::newRow("SecondMode")
+            << "SecondMode" << QStringList { "NONE", "KEYBOARD", "MOUSE", "PAUSE" };
     }
 
     void keyTexts()

@@ -42,11 +42,11 @@ private slots:
 
         QTest::newRow("catalogue among others")
             << QStringList { "korvane_fr.qm", "qt_fr.qm", "notes.txt" } << QStringList { "fr" }
-            << QStringList { "French" };
+            << QStringList { "Français" };
         QTest::newRow("no suffix")
-            << QStringList { "korvane_fr" } << QStringList { "fr" } << QStringList { "French" };
+            << QStringList { "korvane_fr" } << QStringList { "fr" } << QStringList { "Français" };
         QTest::newRow("country part") << QStringList { "korvane_pt_BR.qm" }
-                                      << QStringList { "pt_BR" } << QStringList { "Portuguese" };
+                                      << QStringList { "pt_BR" } << QStringList { "Português" };
         // Every ".qm" is cut out, leaving a code that names no language: the
         // locale library falls back to its "C" language.
         QTest::newRow("suffix only containing qm")
@@ -59,7 +59,8 @@ private slots:
             << QStringList { "korvane_fr.ts", "korvane.json" } << QStringList {} << QStringList {};
         QTest::newRow("sorted by name, case-sensitive")
             << QStringList { "korvane_fr.qm", "korvane_de.qm", "korvane_es.qm" }
-            << QStringList { "de", "es", "fr" } << QStringList { "German", "Spanish", "French" };
+            << QStringList { "de", "es", "fr" }
+            << QStringList { "Deutsch", "Español de España", "Français" };
         QTest::newRow("empty folder") << QStringList {} << QStringList {} << QStringList {};
     }
 
@@ -96,7 +97,7 @@ private slots:
         LanguageList list;
         list.loadDirectory(folder.path());
         list.loadDirectory(folder.path());
-        QCOMPARE(list.nameList(), (QStringList { "German", "French", "German", "French" }));
+        QCOMPARE(list.nameList(), (QStringList { "Deutsch", "Français", "Deutsch", "Français" }));
         QVERIFY(list.at(0) == list.at(2));
     }
 

@@ -92,3 +92,28 @@ void writeFile(const QString& path, const QByteArray& bytes)
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     QCOMPARE(file.write(bytes), bytes.size());
 }
+
+QString xdotool(const QStringList& arguments, int timeoutMs)
+{
+    QProcess process;
+    process.start(QStringLiteral("xdotool"), arguments);
+    if (!process.waitForFinished(timeoutMs)) {
+        process.kill();
+        process.waitForFinished();
+    }
+    return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
+}
+
+QString visibleWindow(const QString& title)
+{
+    return xdotool({ QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                       QStringLiteral("--name"), title })
+        .section(QLatin1Char('\n'), 0, 0);
+}
+
+QString waitForVisibleWindow(const QString& title)
+{
+    QString id;
+    QTest::qWaitFor([&] { return !(id = visibleWindow(title)).isEmpty(); }, 20000);
+    return id;
+}

@@ -32,6 +32,12 @@ private:
     QString m_log;
 };
 
+// The sandbox's display, through xdotool: what it prints for `arguments`.
+QString xdotool(const QStringList& arguments, int timeoutMs = 10000);
+// The first visible window whose name matches `title` (a pattern), or "".
+QString visibleWindow(const QString& title);
+QString waitForVisibleWindow(const QString& title);
+
 // The home folder of the sandbox and the files the program keeps there.
 QString homeFile(const QString& name);
 QByteArray readFile(const QString& path);

@@ -9,7 +9,8 @@ Then it drives the channel controls through their accessibility actions,
 restarts the program twice from its settings page to apply a new scale (the
 window must come back whole, shown and on that page), and checks, in the
 configuration the program writes back on exit, that what the screen reader
-changed is what is kept.
+changed is what is kept. Last it reads the window again in French: no name of
+the English window may be left in it, but for the words both languages share.
 
 Usage: tst_screenreader.py <program> [--dump]
 """
@@ -53,10 +54,14 @@ def home_file(name):
     return os.path.join(os.environ["HOME"], ".korvane", name)
 
 
-def write_configuration(port):
+# Names that read the same in English and in French.
+SHARED = {"Port", "KORVane", "Pause", "Double", "Korvane", "Action"}
+
+
+def write_configuration(port, language="en"):
     os.makedirs(home_file(""), exist_ok=True)
     document = {"configuration": {
-        "application": {"theme": "LIGHT", "runStartup": False},
+        "application": {"theme": "LIGHT", "runStartup": False, "language": language},
         "switch": {"serial_name": port, "input_left": "L", "input_right": "R",
                    "left_channel": {"enabled": False, "mode": "MOUSE", "click_type": "LEFT",
                                     "key": 65, "modifier": 0, "native": "0"},
@@ -85,11 +90,7 @@ def main():
         # Imported only now: it connects to the accessibility bus on import.
         import pyatspi
 
-        write_configuration("/dev/korvane-screenreader-absent")
         env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-        app_process = subprocess.Popen([program], env=env, stdout=subprocess.PIPE,
-                                       stderr=subprocess.STDOUT, text=True)
-        processes.append(app_process)
 
         def find_app():
             desktop = pyatspi.Registry.getDesktop(0)
@@ -99,10 +100,18 @@ def main():
                     return app
             return None
 
-        app = wait_until("the program on the accessibility bus", find_app)
-        # It starts in the tray; a second start brings its window forward.
-        subprocess.run([program], env=env, stdout=subprocess.DEVNULL,
-                       stderr=subprocess.DEVNULL, timeout=TIMEOUT)
+        def start(language):
+            write_configuration("/dev/korvane-screenreader-absent", language)
+            process = subprocess.Popen([program], env=env, stdout=subprocess.PIPE,
+                                       stderr=subprocess.STDOUT, text=True)
+            processes.append(process)
+            found = wait_until("the program on the accessibility bus", find_app)
+            # It starts in the tray; a second start brings its window forward.
+            subprocess.run([program], env=env, stdout=subprocess.DEVNULL,
+                           stderr=subprocess.DEVNULL, timeout=TIMEOUT)
+            return process, found
+
+        app_process, app = start("en")
 
         def walk(node, depth=0, out=None):
             out = [] if out is None else out
@@ -118,6 +127,12 @@ def main():
                 if node.name == name and (role is None or node.getRoleName() == role):
                     return node
             return None
+
+        def texts():
+            # The program's own entry is named after the program, not translated.
+            nodes = [n for depth, n in walk(app) if depth > 0]
+            return set(n.name for n in nodes if n.name) | set(
+                n.description for n in nodes if n.description)
 
         def states(node):
             return set(pyatspi.stateToString(s) for s in node.getState().getStates())
@@ -189,6 +204,23 @@ def main():
                            lambda: find("Left Channel: latch, one press holds, the next lets go"))
         latch.queryAction().doAction(0)
         wait_until("the latch to show checked", lambda: "checked" in states(latch))
+
+        # The second action: unfolded, a double press that pauses Korvane; and
+        # the switch test's lights, named with their state.
+        second = find("Left Channel: second action")
+        if second is None:
+            fail("the second action's button is named after its channel")
+        second.queryAction().doAction(0)
+        for name in ("Left Channel: second action, double press",
+                     "Left Channel: second action, pause or resume Korvane"):
+            choice = wait_until(name, lambda: find(name))
+            choice.queryAction().doAction(0)
+            wait_until(name + " to show checked", lambda: "checked" in states(choice))
+        for name in ("Left button: not pressed", "Right button: not pressed"):
+            if find(name) is None:
+                fail("the switch test's light is heard as %r" % name)
+
+        english = texts()
 
         # Restart to apply a new scale, twice, from the settings page: each
         # time one application of this process on the bus with the window's
@@ -265,6 +297,21 @@ def main():
             fail("the chosen tile is saved: %r" % left)
         if left.get("hold_ms") != 250 or left.get("latch") is not True:
             fail("the timing set by the screen reader is saved: %r" % left)
+        if left.get("second_trigger") != "DOUBLE_PRESS" or left.get("second_mode") != "PAUSE":
+            fail("the second action set by the screen reader is saved: %r" % left)
+
+        app_process, app = start("fr")
+        wait_until("the French window", lambda: find("Canal gauche"))
+        find("Canal gauche : temporisation").queryAction().doAction(0)
+        wait_until("the French timing section", lambda: find(
+            "Canal gauche : durée de maintien, en millisecondes"))
+        if dump:
+            dump_tree()
+        left_over = sorted(t for t in texts() & english if t not in SHARED)
+        if left_over:
+            fail("English left in the French window: %r" % left_over)
+        app_process.send_signal(signal.SIGTERM)
+        app_process.wait(TIMEOUT)
         print("PASS", flush=True)
         return 0
     finally:

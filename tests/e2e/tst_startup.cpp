@@ -197,9 +197,11 @@ private slots:
         korvane.start();
         QVERIFY2(korvane.waitForLog(QStringLiteral("Execute application ...")),
             qPrintable(korvane.log()));
-        // The very first start says where the program went.
-        QVERIFY2(korvane.waitForLog(QStringLiteral("runs in the tray. Click its icon")),
-            qPrintable(korvane.log()));
+        // The very first start shows the window, which asks for the switch:
+        // no USB serial device here, so no port is chosen.
+        QVERIFY(!waitForVisibleWindow(QStringLiteral("^KORVane$")).isEmpty());
+        QVERIFY2(
+            korvane.waitForLog(QStringLiteral("No serial port is set")), qPrintable(korvane.log()));
         QVERIFY(korvane.terminate());
         QCOMPARE(korvane.exitStatus(), QProcess::NormalExit);
         QCOMPARE(korvane.exitCode(), 0);
@@ -248,9 +250,18 @@ private slots:
             switchSection.rightChannel(), Configuration().get_configurationSwitch().rightChannel());
     }
 
+    void damagedUserFileIsKept_data()
+    {
+        QTest::addColumn<QByteArray>("damaged");
+        QTest::newRow("cut short") << QByteArray(R"({"configuration":{"switch":{"input_left":"L")");
+        QTest::newRow("a number too large for a double")
+            << QByteArray(R"({"configuration":{"switch":{"left_channel":{"hold_ms":1e400}}}})");
+    }
+
+    // The window says the defaults are in use and where the user's text is.
     void damagedUserFileIsKept()
     {
-        const QByteArray damaged = R"({"configuration":{"switch":{"input_left":"L")";
+        QFETCH(QByteArray, damaged);
         writeFile(homeFile(QStringLiteral("korvane.json")), damaged);
         ProgramRunner korvane(QStringLiteral(KORVANE_PROGRAM));
         korvane.start();
@@ -258,7 +269,14 @@ private slots:
             qPrintable(korvane.log()));
         QVERIFY2(korvane.log().contains(QStringLiteral("ERROR korvane - offset")),
             qPrintable(korvane.log()));
-        QVERIFY(korvane.log().contains(QStringLiteral("korvane.json.bak")));
+        QVERIFY2(
+            korvane.log().contains(
+                QStringLiteral("The window says: Your settings could not be read")
+                + QStringLiteral(", so KORVane runs on its defaults. The old text was kept in ")
+                + homeFile(QStringLiteral("korvane.json.bak"))),
+            qPrintable(korvane.log()));
+        // Shown rather than left in the tray, so the user reads it.
+        QVERIFY(!waitForVisibleWindow(QStringLiteral("^KORVane$")).isEmpty());
         QVERIFY(korvane.terminate());
         QCOMPARE(korvane.exitCode(), 0);
 

@@ -3,7 +3,7 @@ import QtQuick.Controls 2.15
 import QtQuick.Controls.Material 2.15
 import QtTest 1.15
 
-// The About box follows the window's size and always has a white background.
+// The About box follows the window's size and the theme.
 Item {
     id: window
 
@@ -59,14 +59,19 @@ Item {
             window.height = 780
             Qt.application.version = "1.0.0"
             var about = make()
+            // As the window passes them on.
+            about.Material.theme = Material.Dark
+            about.cardColor = "#56595d"
             about.visible = true
             tryCompare(about, "opened", true)
             compare(findChild(about.contentItem, "textLabel").text, "Version 1.0.0")
             compare(findChild(about.contentItem, "aboutImage").source.toString(),
                     "qrc:/images/application/korvanne.svg")
             compare(findChild(about.contentItem, "aboutImage").status, Image.Ready)
-            // White also in the dark theme: the artwork is drawn for a light ground.
-            verify(Qt.colorEqual(about.background.color, "white"))
+            // The dark theme's card, with the theme's text colour on it.
+            verify(Qt.colorEqual(about.background.color, "#56595d"))
+            compare(findChild(about.contentItem, "aboutTagline").text, "switch access to your computer")
+            verify(Qt.colorEqual(findChild(about.contentItem, "textLabel").color, about.Material.foreground))
             if (typeof screenshotDir !== "undefined" && screenshotDir !== "") {
                 waitForRendering(about.contentItem)
                 grabImage(window).save(screenshotDir + "/about.png")

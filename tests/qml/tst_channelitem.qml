@@ -93,18 +93,43 @@ Item {
             tryCompare(item, "keyOverlayOpened", true)
         }
 
-        function test_refresh_shows_stored_mode_and_action_without_writing() {
-            store(Mode.KEYBOARD, ClickType.RIGHT, Qt.Key_F5, 0)
+        // A keyboard channel shows no mouse action as chosen; a channel that
+        // is off shows its tiles dimmed and says so to a screen reader.
+        function test_refresh_shows_stored_choice_without_writing_data() {
+            return [
+                { tag: "keyboard", mode: Mode.KEYBOARD, enabled: true, checked: "keyboardModeSwitch", unchecked: "rightButton" },
+                { tag: "mouse", mode: Mode.MOUSE, enabled: true, checked: "rightButton", unchecked: "keyboardModeSwitch" },
+                { tag: "keyboard, off", mode: Mode.KEYBOARD, enabled: false, checked: "keyboardModeSwitch", unchecked: "rightButton" }
+            ]
+        }
+
+        function test_refresh_shows_stored_choice_without_writing(data) {
+            store(data.mode, ClickType.RIGHT, Qt.Key_F5, 0)
+            configurationLeftChannel.enabled = data.enabled
             var item = make({})
-            verify(tile(item, "keyboardModeSwitch").checked)
-            verify(!tile(item, "mouseModeSwitch").checked)
-            verify(tile(item, "rightButton").checked)
+            verify(tile(item, data.checked).checked)
+            verify(!tile(item, data.unchecked).checked)
             verify(!tile(item, "leftButton").checked)
             compare(modeSpy.count, 0)
             compare(clickSpy.count, 0)
-            compare(Number(configurationLeftChannel.mode), Mode.KEYBOARD)
+            compare(Number(configurationLeftChannel.mode), data.mode)
             compare(Number(configurationLeftChannel.clickType), ClickType.RIGHT)
             compare(tile(item, "keyName").text, "F5")
+            var names = ["mouseModeSwitch", "keyboardModeSwitch", "rightButton", "scrollUpButton"]
+            for (var i = 0; i < names.length; ++i) {
+                var control = tile(item, names[i])
+                compare(control.dimmed, !data.enabled, names[i])
+                compare(control.Accessible.description,
+                        data.enabled ? "" : "Left Channel is off: its button does nothing", names[i])
+            }
+            configurationLeftChannel.enabled = !data.enabled
+            compare(tile(item, "rightButton").dimmed, data.enabled, "follows the switch")
+            // Room between the tiles, so a tremor does not land on the neighbour.
+            var left = tile(item, "leftButton").mapToItem(item, 0, 0)
+            var right = tile(item, "rightButton").mapToItem(item, 0, 0)
+            var below = tile(item, "doubleButton").mapToItem(item, 0, 0)
+            verify(right.x - left.x - tile(item, "leftButton").width >= 8, right.x - left.x)
+            verify(below.y - left.y - tile(item, "leftButton").height >= 8, below.y - left.y)
         }
 
         function test_mode_none_checks_no_mode_tile() {
@@ -151,9 +176,10 @@ Item {
             mouseClick(tile(item, "keyboardModeSwitch"))
             compare(Number(configurationLeftChannel.mode), Mode.KEYBOARD)
             compare(Number(configurationLeftChannel.clickType), ClickType.LEFT)
-            verify(tile(item, "leftButton").checked)
+            verify(!tile(item, "leftButton").checked, "a keyboard channel shows no click")
             mouseClick(tile(item, "mouseModeSwitch"))
             compare(Number(configurationLeftChannel.mode), Mode.MOUSE)
+            verify(tile(item, "leftButton").checked, "the stored click again")
             compare(clickSpy.count, 0)
         }
 
@@ -416,6 +442,81 @@ Item {
             keyClick(Qt.Key_Space)
             tryCompare(grid, "visible", false)
             configurationLeftChannel[data.property] = 0
+        }
+
+        // The second action from the keyboard alone: the trigger, its time and
+        // the action; a long press offered only to a button with a release line.
+        function test_second_action_by_keyboard_data() {
+            return [
+                { tag: "with a release line", releases: true },
+                { tag: "without a release line", releases: false }
+            ]
+        }
+
+        function test_second_action_by_keyboard(data) {
+            store(Mode.MOUSE, ClickType.LEFT, Qt.Key_Space, 0)
+            configurationLeftChannel.secondTrigger = SecondTrigger.NONE
+            configurationLeftChannel.secondMode = SecondMode.MOUSE
+            var item = make({ "releases": data.releases })
+            var toggle = tile(item, "secondToggle")
+            compare(toggle.Accessible.name, "Left Channel: second action")
+            compare(tile(item, "secondGrid").visible, false)
+            tile(item, "latchSwitch").forceActiveFocus(Qt.TabFocusReason)
+            tile(item, "timingToggle").forceActiveFocus(Qt.TabFocusReason)
+            keyClick(Qt.Key_Tab)
+            compare(activeName(), "secondToggle")
+            keyClick(Qt.Key_Return)
+            tryCompare(tile(item, "secondGrid"), "visible", true)
+            item.height = item.implicitHeight
+
+            verify(tile(item, "secondOff").checked)
+            var longPress = tile(item, "secondLongPress")
+            compare(longPress.enabled, data.releases)
+            compare(tile(item, "longPressNote").visible, !data.releases)
+            compare(longPress.Accessible.name, "Left Channel: second action, long press")
+            var chosen = data.releases ? longPress : tile(item, "secondDoublePress")
+            chosen.forceActiveFocus(Qt.TabFocusReason)
+            keyClick(Qt.Key_Return)
+            compare(Number(configurationLeftChannel.secondTrigger),
+                    data.releases ? SecondTrigger.LONG_PRESS : SecondTrigger.DOUBLE_PRESS)
+            var spin = tile(item, data.releases ? "longPressSpin" : "doublePressSpin")
+            verify(spin.visible)
+            spin.forceActiveFocus(Qt.TabFocusReason)
+            keyClick(Qt.Key_Up)
+            compare(configurationLeftChannel[data.releases ? "longPressMs" : "doublePressMs"],
+                    data.releases ? 850 : 450)
+
+            // The action: a mouse action from the list, a captured key, the pause.
+            var clicks = tile(item, "secondClickBox")
+            compare(clicks.displayText, "Right click")
+            clicks.forceActiveFocus(Qt.TabFocusReason)
+            keyClick(Qt.Key_Down)
+            compare(Number(configurationLeftChannel.secondClickType), ClickType.MIDDLE)
+            tile(item, "secondKeyName").forceActiveFocus(Qt.TabFocusReason)
+            keyClick(Qt.Key_Return)
+            tryCompare(item, "keyOverlayOpened", true)
+            compare(tile(item, "keyPrompt").text, "Left Channel: press the key of the second action")
+            keyClick(Qt.Key_B, Qt.ShiftModifier)
+            tryCompare(item, "keyOverlayOpened", false)
+            compare(configurationLeftChannel.secondKey, Qt.Key_B)
+            compare(Number(configurationLeftChannel.secondMode), SecondMode.KEYBOARD)
+            compare(tile(item, "secondKeyName").text, "Shift+B")
+            compare(configurationLeftChannel.key, Qt.Key_Space, "the first action's key stays")
+            var pause = tile(item, "secondPause")
+            compare(pause.Accessible.name, "Left Channel: second action, pause or resume Korvane")
+            pause.forceActiveFocus(Qt.TabFocusReason)
+            keyClick(Qt.Key_Space)
+            compare(Number(configurationLeftChannel.secondMode), SecondMode.PAUSE)
+
+            tile(item, "secondOff").forceActiveFocus(Qt.TabFocusReason)
+            keyClick(Qt.Key_Space)
+            compare(Number(configurationLeftChannel.secondTrigger), SecondTrigger.NONE)
+            configurationLeftChannel.secondMode = SecondMode.MOUSE
+            configurationLeftChannel.secondClickType = ClickType.RIGHT
+            configurationLeftChannel.secondKey = Qt.Key_Space
+            configurationLeftChannel.secondModifiers = 0
+            configurationLeftChannel.longPressMs = 800
+            configurationLeftChannel.doublePressMs = 400
         }
 
         Component {

@@ -116,7 +116,11 @@ Item {
                 ["waiting", "card", 4.5, "status: waiting for the device"],
                 ["setUp", "card", 4.5, "status: set up the buttons"],
                 ["learning", "card", 4.5, "status: learning a button"],
-                ["warning", "page", 3, "warning picture"]
+                ["warning", "page", 3, "warning picture"],
+                ["warning", "card", 3, "notice outline and picture"],
+                ["onSnackbar", "snackbar", 4.5, "undo notice text"],
+                ["snackbarAction", "snackbar", 4.5, "undo button"],
+                ["snackbar", "page", 3, "undo notice on the page"]
             ]
             for (var t = 0; t < themes.length; ++t) {
                 for (var i = 0; i < pairs.length; ++i) {

@@ -145,10 +145,15 @@ Item {
             compare(overlay.label, "Failed to open port COM9\nNo such file or directory");
             compare(child("errorMessage").text, overlay.label);
             tryCompare(window, "visible", true, 5000, "the error brings the window forward");
+            verify(!window.active, "but leaves the keyboard focus where it was");
+            verify(child("presenter").forwardBySelf);
             verify(child("errorClose").Accessible.name !== "", "the close button is named");
             mouseCom.error = "";
             tryCompare(overlay, "visible", false);
             compare(overlay.label, "");
+            tryCompare(window, "visible", false, 5000, "hidden before the error, hidden after it");
+            window.setWindowVisible(true);
+            tryCompare(window, "visible", true);
         }
 
         function test_errorOverlayClosedByKeyboard() {
@@ -275,6 +280,7 @@ Item {
             compare(configurationSwitch.inputLeftChannel, "L");
             verify(appInterface.channels.gateClosed, "the learned line is no command");
             tryCompare(appInterface.channels, "gateClosed", false);
+            compare(child("changeHistory").text, "Left button sends “L”", "one change, with its undo");
             mouseCom.stop();
             configurationSwitch.inputLeftChannel = "";
         }
@@ -327,25 +333,101 @@ Item {
         // Exit ends the user's input tool: it asks, starts on Cancel, and the
         // keyboard can refuse it.
         function test_exitAsksFirst_data() {
+            var exit = function() { window.initialPage.navActions[1].trigger(); };
             return [
-                { tag: "space on cancel", key: Qt.Key_Space },
-                { tag: "enter on cancel", key: Qt.Key_Return },
-                { tag: "keypad enter on cancel", key: Qt.Key_Enter },
-                { tag: "escape", key: Qt.Key_Escape }
+                { tag: "space on cancel", key: Qt.Key_Space, ask: exit },
+                { tag: "enter on cancel", key: Qt.Key_Return, ask: exit },
+                { tag: "keypad enter on cancel", key: Qt.Key_Enter, ask: exit },
+                { tag: "escape", key: Qt.Key_Escape, ask: exit },
+                { tag: "tray quit", key: Qt.Key_Space, ask: function() { child("trayQuit").triggered(); } },
+                // Without a tray a closed window would be a dead switch.
+                { tag: "window closed", key: Qt.Key_Escape, ask: function() { window.close(); } }
             ];
         }
 
         function test_exitAsksFirst(data) {
             var dialog = child("exitDialog");
-            var page = window.initialPage;
-            page.navActions[1].trigger();
+            data.ask();
             tryCompare(dialog, "opened", true);
             var cancel = child("exitCancel");
             tryVerify(function () { return cancel.activeFocus; }, 5000, "the dialog opens on Cancel");
             verify(child("exitConfirm").visible);
+            verify(child("exitMinimise").visible, "no tray here: minimising is offered");
             keyClick(data.key);
             tryCompare(dialog, "visible", false);
             verify(window.visible, "still running");
+        }
+
+        function test_traySettingsOpensTheSettingsPage() {
+            window.setWindowVisible(false);
+            tryCompare(window, "visible", false);
+            child("traySettings").triggered();
+            tryCompare(window, "visible", true);
+            compare(window.pageStack.currentItem.objectName, "settings");
+            child("traySettings").triggered();
+            compare(window.pageStack.depth, 2, "not pushed twice");
+            window.showWelcomePage();
+            tryCompare(window.pageStack, "depth", 1);
+        }
+
+        // A tile clicked by mistake is taken back from the notice, by keyboard.
+        function test_undoAfterTileClick() {
+            var history = child("changeHistory");
+            var notice = child("undoNotice");
+            configurationLeftChannel.mode = Mode.KEYBOARD;
+            configurationLeftChannel.key = Qt.Key_B;
+            configurationLeftChannel.clickType = ClickType.LEFT;
+            history.dismiss();
+            var left = testCase.findChild(window.initialPage, "leftChannel");
+            var tile = testCase.findChild(left, "rightButton");
+            tile.forceActiveFocus(Qt.TabFocusReason);
+            keyClick(Qt.Key_Space);
+            compare(Number(configurationLeftChannel.mode), Mode.MOUSE);
+            tryCompare(notice, "opacity", 1);
+            compare(notice.text, "Left Channel: right click");
+            compare(notice.Accessible.role, Accessible.AlertMessage);
+            var undo = child("undoNoticeAction");
+            undo.forceActiveFocus(Qt.TabFocusReason);
+            keyClick(Qt.Key_Space);
+            compare(Number(configurationLeftChannel.mode), Mode.KEYBOARD);
+            compare(Number(configurationLeftChannel.clickType), ClickType.LEFT);
+            compare(configurationLeftChannel.key, Qt.Key_B);
+            verify(testCase.findChild(left, "keyboardModeSwitch").checked, "the tiles follow");
+            verify(!tile.checked);
+            tryCompare(notice, "visible", false);
+            verify(!history.canUndo, "undoing is no change of its own");
+        }
+
+        function test_notices_data() {
+            return [
+                { tag: "no tray", name: "trayNotice", says: "No systray was found.",
+                  raise: function() { windowNotices.setTrayMissing(true); }, end: null },
+                { tag: "damaged settings", name: "settingsNotice", says: "/home/u/.korvane/korvane.json.bak",
+                  raise: function() { windowNotices.reportUnreadSettings("/home/u/.korvane/korvane.json",
+                                                                         "/home/u/.korvane/korvane.json.bak"); },
+                  end: null },
+                { tag: "damaged settings, then a setting changed", name: "settingsNotice", says: "runs on its defaults",
+                  raise: function() { windowNotices.reportUnreadSettings("/x/korvane.json", "/x/korvane.json"); },
+                  end: function() { configurationRightChannel.holdMs = configurationRightChannel.holdMs + 10; } },
+                { tag: "a switch found", name: "portNotice", says: "ttyUSB3",
+                  raise: function() { child("switchController").portFound("ttyUSB3"); }, end: null }
+            ];
+        }
+
+        function test_notices(data) {
+            var notice = testCase.findChild(window.initialPage, data.name);
+            verify(!notice.visible);
+            data.raise();
+            tryCompare(notice, "visible", true);
+            verify(notice.text.indexOf(data.says) >= 0, notice.text);
+            if (data.end) {
+                data.end();
+            } else {
+                var close = testCase.findChild(notice, data.name + "Close");
+                close.forceActiveFocus(Qt.TabFocusReason);
+                keyClick(Qt.Key_Return);
+            }
+            tryCompare(notice, "visible", false);
         }
 
         // The same state word in the page, the app bar and the tray, and a
@@ -380,6 +462,7 @@ Item {
             compare(child("trayPause").text, data.state === "paused" ? "Start" : "Pause");
             var page = window.initialPage;
             compare(testCase.findChild(page, "statusLabel").text, data.word);
+            compare(child("comCombobox").Accessible.description, controller.portDescription);
             // Scrolled to the bottom, the word is still in sight in the bar.
             var flick = testCase.findChild(page, "flick");
             flick.contentY = Math.max(0, flick.contentHeight - flick.height);
@@ -415,11 +498,11 @@ Item {
             window.width = data.width;
             window.height = data.height;
             window.keepOnScreen();
-            var screen = window.screen;
-            verify(window.width <= screen.width && window.height <= screen.height,
+            var area = child("presenter").availableArea();
+            verify(window.width <= area.width && window.height <= area.height,
                    window.width + "x" + window.height);
-            verify(window.x >= screen.virtualX && window.x + window.width <= screen.virtualX + screen.width, window.x);
-            verify(window.y >= screen.virtualY && window.y + window.height <= screen.virtualY + screen.height, window.y);
+            verify(window.x >= area.x && window.x + window.width <= area.x + area.width, window.x);
+            verify(window.y >= area.y && window.y + window.height <= area.y + area.height, window.y);
             if (data.tag === "already inside") {
                 compare(window.x, data.x);
                 compare(window.y, data.y);

@@ -187,12 +187,20 @@ Item {
             compare(window.calls.length, 0)
         }
 
-        function test_port_box_unknown_port_keeps_the_name() {
-            configurationSwitch.serialName = "/dev/pts/4"
+        function test_port_box_unknown_port_keeps_the_name_data() {
+            return [
+                { tag: "typed device", port: "/dev/pts/4" },
+                // Not the first listed port: that would look chosen.
+                { tag: "no port chosen", port: "" }
+            ]
+        }
+
+        function test_port_box_unknown_port_keeps_the_name(data) {
+            configurationSwitch.serialName = data.port
             var page = make()
             var box = child(page, "comCombobox")
-            compare(box.editText, "/dev/pts/4")
-            compare(configurationSwitch.serialName, "/dev/pts/4")
+            compare(box.editText, data.port)
+            compare(configurationSwitch.serialName, data.port)
         }
 
         // The port in use is shown again once a new language has re-evaluated
@@ -374,6 +382,42 @@ Item {
             verify(child(left, "enableSwitch").visible)
         }
 
+        // The live switch test lights a button's indicator for its line, also
+        // while its channel is off; with a release line until the release.
+        function test_switch_test_data() {
+            return [
+                { tag: "right line, channel off", line: "R", release: "", active: "rightIndicator",
+                  other: "leftIndicator", name: "Right button" },
+                { tag: "left line held until its release", line: "L", release: "UP",
+                  active: "leftIndicator", other: "rightIndicator", name: "Left button" }
+            ]
+        }
+
+        function test_switch_test(data) {
+            configurationSwitch.inputLeftChannel = "L"
+            configurationSwitch.inputRightChannel = "R"
+            configurationSwitch.releaseLeftChannel = data.release
+            configurationRightChannel.enabled = false
+            var page = make()
+            var lit = child(page, data.active)
+            var label = child(page, "lastLineLabel")
+            compare(label.text, "No line received yet")
+            compare(lit.Accessible.name, data.name + ": not pressed")
+            link.lineReceived(data.line)
+            compare(lit.Accessible.name, data.name + ": pressed")
+            compare(child(page, data.other).Accessible.name.indexOf(": not pressed") > 0, true)
+            compare(label.text, "Last line: " + data.line)
+            if (data.release !== "") {
+                // Dark at the very release, not after a flash.
+                link.lineReceived(data.release)
+                compare(lit.Accessible.name, data.name + ": not pressed")
+            }
+            tryCompare(lit.Accessible, "name", data.name + ": not pressed")
+            // Paused with the port closed, no line can arrive: the test says so.
+            controller.pause()
+            compare(label.text, "Paused: the port is closed, no line arrives")
+        }
+
         function test_keyboard_only_use() {
             var page = make()
             var box = child(page, "comCombobox")
@@ -552,6 +596,7 @@ Item {
             link.lineReceived(data.line)
             compare(configurationSwitch.inputLeftChannel, data.line)
             compare(warning.visible, data.warns)
+            compare(warning.text.indexOf("same line") >= 0, data.warns)
             compare(warning.Accessible.role, Accessible.AlertMessage)
         }
 

@@ -2,8 +2,9 @@
 // application interface and its configuration document, and the scene
 // resources (including the Korvane.Gui module) linked into this program.
 #include "core/applicationinterface.h"
-#include "tests/doubles/recordinginputinjector.h"
 #include "main/sceneregistration.h"
+#include "main/windownotices.h"
+#include "tests/doubles/recordinginputinjector.h"
 
 #include <QQmlContext>
 #include <QQmlEngine>
@@ -30,6 +31,7 @@ public slots:
         // next; the previous file's engine is gone by now, and with its interface
         // go the catalogues a language test installed.
         m_interfaces.clear();
+        m_notices = std::make_unique<korvane::shell::WindowNotices>();
         QLocale::setDefault(QLocale(QLocale::English, QLocale::AnyCountry));
         auto& interface = m_interfaces.emplace_back(
             std::make_unique<ApplicationInterface>(nullptr));
@@ -37,16 +39,23 @@ public slots:
         interface->setInputInjector(std::make_unique<korvane::core::RecordingInputInjector>());
         korvane::shell::setSceneContext(engine->rootContext(), *interface);
         korvane::shell::setSystrayEnabled(engine->rootContext(), false);
+        m_notices->watchDocument(interface->get_configuration());
+        korvane::shell::setWindowNotices(engine->rootContext(), m_notices.get());
         QObject::connect(interface.get(), &ApplicationInterface::languageChanged, engine,
             &QQmlEngine::retranslate);
         engine->rootContext()->setContextProperty(
             QStringLiteral("screenshotDir"), qEnvironmentVariable("KORVANE_SCREENSHOT_DIR"));
     }
 
-    void cleanupTestCase() { m_interfaces.clear(); }
+    void cleanupTestCase()
+    {
+        m_interfaces.clear();
+        m_notices.reset();
+    }
 
 private:
     std::vector<std::unique_ptr<ApplicationInterface>> m_interfaces;
+    std::unique_ptr<korvane::shell::WindowNotices> m_notices;
 };
 
 QUICK_TEST_MAIN_WITH_SETUP(korvane_qml, Setup)

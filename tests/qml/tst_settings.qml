@@ -230,8 +230,8 @@ Item {
             configuration.runStartup = true
             var general = make("qrc:/configuration/General.qml")
             child(general, "startupApp").forceActiveFocus()
-            var expected = ["startupApp", "lightButton", "darkButton", "languageComboBox",
-                            "scaleComboBox"]
+            var expected = ["startupApp", "soundCuesSwitch", "lightButton", "darkButton",
+                            "languageComboBox", "scaleComboBox"]
             var seen = []
             for (var i = 0; i < expected.length; ++i) {
                 var focused = window.Window.activeFocusItem
@@ -256,6 +256,13 @@ Item {
             verify(!configuration.runStartup)
             keyClick(Qt.Key_Return)
             verify(configuration.runStartup)
+            // Sound cues: off by default, on and off again from the keyboard.
+            verify(!configuration.soundCues)
+            child(general, "soundCuesSwitch").forceActiveFocus()
+            keyClick(Qt.Key_Space)
+            verify(configuration.soundCues)
+            keyClick(Qt.Key_Return)
+            verify(!configuration.soundCues)
 
             // Enter opens the scale list, as Space does.
             var scaleBox = child(general, "scaleComboBox")

@@ -1,7 +1,9 @@
-#include "core/platform/inputinjector.h"
+#include "core/platform/x11/inputinjector_x11.h"
+
 #include "core/platform/linux/x11keysyms.h"
 #include "core/platform/presscounter.h"
 #include "core/platform/x11/keycodeinactivegroup.h"
+#include "core/platform/x11/xtestguard.h"
 
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
@@ -36,6 +38,12 @@ int recordError(Display* display, XErrorEvent* event)
 
 class X11InputInjector final : public InputInjector {
 public:
+    explicit X11InputInjector(std::string guardProgram)
+        : m_guardProgram(std::move(guardProgram))
+    {
+    }
+
+    // The guard hears its goodbye after this, when nothing is down any more.
     ~X11InputInjector() override
     {
         if (!m_display)
@@ -66,7 +74,7 @@ public:
                 const KeyCode keycode = held->keycode;
                 m_keyPresses.erase(std::next(held).base());
                 if (m_down.release(keycode))
-                    XTestFakeKeyEvent(m_display, keycode, False, CurrentTime);
+                    key(keycode, false);
                 return finish(scope, "key event");
             }
         }
@@ -86,7 +94,7 @@ public:
             // Never pressed here, but another key holds the position.
             return succeed();
         }
-        XTestFakeKeyEvent(m_display, keycode, down ? True : False, CurrentTime);
+        key(keycode, down);
         return finish(scope, "key event");
     }
 
@@ -98,10 +106,9 @@ public:
         ErrorScope scope(m_display);
         for (int code : m_down.takeAll()) {
             if (code >= cstButtonCodes)
-                XTestFakeButtonEvent(m_display, static_cast<unsigned int>(code - cstButtonCodes),
-                    False, CurrentTime);
+                buttonEvent(static_cast<unsigned int>(code - cstButtonCodes), false);
             else
-                XTestFakeKeyEvent(m_display, static_cast<unsigned int>(code), False, CurrentTime);
+                key(static_cast<unsigned int>(code), false);
         }
         return finish(scope, "release");
     }
@@ -187,7 +194,27 @@ private:
         }
         // Our synthetic events must not wait behind another client's grab.
         XTestGrabControl(m_display, True);
+        std::string reason;
+        if (!m_guardProgram.empty() && !m_guard.start(m_guardProgram, &reason))
+            std::fprintf(stderr,
+                "korvane: cannot start %s (%s): what Korvane holds when it is killed stays "
+                "held\n",
+                m_guardProgram.c_str(), reason.c_str());
         return true;
+    }
+
+    // Every key and button that stays down goes through these two, so the
+    // guard knows what is down.
+    void key(unsigned int keycode, bool down)
+    {
+        down ? m_guard.pressed(false, keycode) : m_guard.released(false, keycode);
+        XTestFakeKeyEvent(m_display, keycode, down ? True : False, CurrentTime);
+    }
+
+    void buttonEvent(unsigned int number, bool down)
+    {
+        down ? m_guard.pressed(true, number) : m_guard.released(true, number);
+        XTestFakeButtonEvent(m_display, number, down ? True : False, CurrentTime);
     }
 
     // A button another channel holds stays down until its last holder lets go.
@@ -195,7 +222,7 @@ private:
     {
         const int code = cstButtonCodes + static_cast<int>(number);
         if (down ? m_down.press(code) : m_down.release(code))
-            XTestFakeButtonEvent(m_display, number, down ? True : False, CurrentTime);
+            buttonEvent(number, down);
     }
 
     void wheel(std::int32_t amount, unsigned int positive, unsigned int negative)
@@ -216,6 +243,7 @@ private:
     bool finish(ErrorScope&, const char* what)
     {
         XSync(m_display, False);
+        m_guard.settle();
         if (g_errorSeen) {
             char text[128] = {};
             XGetErrorText(m_display, g_error.error_code, text, sizeof text);
@@ -274,6 +302,8 @@ private:
         return spare;
     }
 
+    std::string m_guardProgram;
+    XTestGuard m_guard; // closed after the display
     Display* m_display = nullptr;
     std::vector<Binding> m_bindings;
     PressCounter m_down; // keycodes, and buttons above cstButtonCodes
@@ -282,9 +312,14 @@ private:
 
 } // namespace
 
+std::unique_ptr<InputInjector> createX11InputInjector(std::string guardProgram)
+{
+    return std::make_unique<X11InputInjector>(std::move(guardProgram));
+}
+
 std::unique_ptr<InputInjector> InputInjector::createNative()
 {
-    return std::make_unique<X11InputInjector>();
+    return createX11InputInjector({});
 }
 
 } // namespace korvane::core

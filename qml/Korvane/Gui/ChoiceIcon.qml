@@ -18,6 +18,10 @@ T.RadioButton {
     property real minimumWidth: 120
     property ButtonGroup buttonGroup: null
     readonly property bool exclusive: true
+    // Not empty while what the tile belongs to is off: the tile is dimmed
+    // and a screen reader hears why. It can still be chosen.
+    property string offText: ""
+    readonly property bool dimmed: offText !== ""
 
     signal userToggled()
 
@@ -31,6 +35,7 @@ T.RadioButton {
     hoverEnabled: true
     ButtonGroup.group: buttonGroup
     Accessible.name: text
+    Accessible.description: offText
 
     onToggled: root.userToggled()
     // A screen reader's or a switch program's actions do what Space does; the

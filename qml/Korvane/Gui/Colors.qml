@@ -29,7 +29,11 @@ QtObject {
         "waiting": "#a85400",
         "setUp": "#a85400",
         "learning": "#1565c0",
-        "warning": "#a85400"
+        "warning": "#a85400",
+        // The short notice at the bottom (Undo): a dark bar on a light page.
+        "snackbar": "#323232",
+        "onSnackbar": "#ffffff",
+        "snackbarAction": "#90caf9"
     })
 
     readonly property var dark: ({
@@ -47,7 +51,10 @@ QtObject {
         "waiting": "#ffcc80",
         "setUp": "#ffcc80",
         "learning": "#bbdefb",
-        "warning": "#ffcc80"
+        "warning": "#ffcc80",
+        "snackbar": "#e0e0e0",
+        "onSnackbar": "#212121",
+        "snackbarAction": "#0d47a1"
     })
 
     function scheme(isDark) {

@@ -11,6 +11,8 @@ RowLayout {
     property Item control: parent
     // A choice among tiles (a dot) rather than an on/off switch (a knob).
     property bool exclusive: false
+    // Drawn faint (what it belongs to is off); the text keeps its contrast.
+    readonly property bool dimmed: root.control.dimmed === true
     readonly property var colors: Colors.scheme(Material.theme === Material.Dark)
 
     spacing: 10
@@ -22,6 +24,7 @@ RowLayout {
         source: root.control.image
         color: root.control.overlayColor
         visible: root.control.image.toString() !== ""
+        opacity: root.dimmed ? 0.4 : 1
     }
 
     Label {
@@ -30,6 +33,8 @@ RowLayout {
         text: root.control.text
         font.pixelSize: 16
         font.weight: root.control.checked ? Font.Medium : Font.Normal
+        font.italic: root.dimmed
+        color: root.dimmed ? root.colors.secondaryText : root.Material.foreground
         wrapMode: Text.WordWrap
         // The tile's own name says it.
         Accessible.ignored: true
@@ -38,6 +43,7 @@ RowLayout {
     // Check mark: a filled dot for a choice, a sliding knob for a switch.
     Rectangle {
         Layout.alignment: Qt.AlignVCenter
+        opacity: root.dimmed ? 0.4 : 1
         implicitWidth: root.exclusive ? 20 : 36
         implicitHeight: 20
         radius: 10

@@ -8,4 +8,11 @@
         <translation>Annuler</translation>
     </message>
 </context>
+<context>
+    <name>QShortcut</name>
+    <message>
+        <source>Space</source>
+        <translation>Espace</translation>
+    </message>
+</context>
 </TS>

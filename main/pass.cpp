@@ -5,6 +5,7 @@
 #include "common/translator.h"
 #include "core/applicationinterface.h"
 #include "core/instance/singleapplication.h"
+#include "core/platform/processimage.h"
 #include "datamodel/configuration.h"
 #include "datamodel/korvanepath.h"
 #include "datamodel/version.h"
@@ -12,6 +13,7 @@
 #include "main/controlsstyle.h"
 #include "main/displaysession.h"
 #include "main/messageoutput.h"
+#include "main/resumepoint.h"
 #include "main/sceneregistration.h"
 #include "main/screensettings.h"
 #include "main/settingssaver.h"
@@ -64,10 +66,10 @@ void setIdentity()
 
 } // namespace
 
-int runPass(int& argc, char** argv, bool& finished)
+int runPass(int& argc, char** argv, NextPass& next)
 {
     int exitCode = 1;
-    finished = false;
+    next = NextPass::None;
 
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     ControlsStyle::choose();
@@ -88,7 +90,6 @@ int runPass(int& argc, char** argv, bool& finished)
         std::fputs("korvane is already started !\n", stderr);
         std::fflush(stderr);
         app.sendMessage(QCoreApplication::arguments().join(QLatin1Char(' ')).toUtf8(), 100);
-        finished = true;
         return 1;
     }
     setIdentity();
@@ -186,6 +187,9 @@ int runPass(int& argc, char** argv, bool& finished)
     else if (userRead == ConfigurationFile::ReadResult::Unreadable)
         notices.reportUnreadSettings(userPath, userPath);
     setWindowNotices(engine.rootContext(), &notices);
+    QString restartPage;
+    const bool restarted = ResumePoint::take(&restartPage);
+    setRestartPage(engine.rootContext(), restarted, restartPage);
     // Without a tray the window says so itself: a modal box here would keep
     // the switch from starting until someone clicked it away.
     if (systray)
@@ -222,6 +226,10 @@ int runPass(int& argc, char** argv, bool& finished)
         exitCode = 1;
     }
 
+    const bool restart = exitCode == ApplicationInterface::cst_reboot_code;
+    if (restart)
+        ResumePoint::leave(engine);
+
     // Whatever was pressed on behalf of the switch goes up before we leave.
     interface.releaseAll();
 
@@ -229,6 +237,20 @@ int runPass(int& argc, char** argv, bool& finished)
 
     app.clean();
     LogManager::Destroy();
+    if (restart) {
+        // A second application object in this process would stay out of
+        // reach of screen readers: Qt Quick installs its accessibility
+        // factory once per process and the first application object's end
+        // drops it, so the next window has no accessible tree; and the
+        // accessibility bus connection outlives the application object under
+        // its fixed name, so the next one registers again as a second
+        // application of the same connection. A new image of the process
+        // starts Qt clean; it takes the single-instance guard over.
+        const bool newImage = !headless && core::platform::canReplaceProcessImage();
+        if (newImage)
+            app.handOver();
+        next = newImage ? NextPass::InNewImage : NextPass::InThisImage;
+    }
     return exitCode;
 }
 

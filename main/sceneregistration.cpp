@@ -89,4 +89,12 @@ void setWindowNotices(QQmlContext* context, QObject* notices)
     context->setContextProperty(QStringLiteral("windowNotices"), notices);
 }
 
+void setRestartPage(QQmlContext* context, bool restarted, const QString& page)
+{
+    if (restarted)
+        context->setContextProperty(QStringLiteral("restartPage"), page);
+    else
+        context->setContextProperty(QStringLiteral("restartPage"), static_cast<QObject*>(nullptr));
+}
+
 } // namespace korvane::shell

@@ -2,6 +2,7 @@
 
 class QObject;
 class QQmlContext;
+class QString;
 
 namespace korvane::core {
 class ApplicationInterface;
@@ -18,5 +19,8 @@ void setSystrayEnabled(QQmlContext* context, bool available);
 void setFirstStart(QQmlContext* context, bool firstStart);
 // What the window says beside its content (a WindowNotices).
 void setWindowNotices(QQmlContext* context, QObject* notices);
+// After a restart, the object name of the page the window showed (a string);
+// otherwise null, and the window starts as on a new start.
+void setRestartPage(QQmlContext* context, bool restarted, const QString& page);
 
 } // namespace korvane::shell

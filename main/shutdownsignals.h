@@ -11,6 +11,11 @@ class ShutdownSignals : public QObject {
     Q_OBJECT
 public:
     static void install();
+    // Right before the program starts afresh in this process: a request that
+    // came, or comes until the new image has installed, reaches that image as
+    // a pending signal. install() takes requests again if the new image did
+    // not start.
+    static void holdForNextImage();
 
     explicit ShutdownSignals(QObject* parent = nullptr);
     ~ShutdownSignals() override;

@@ -15,6 +15,17 @@ namespace {
 // passes, or during the write-back, is neither lost nor acted on mid-write.
 int g_pipe[2] = { -1, -1 };
 
+constexpr int cstRequests[] = { SIGTERM, SIGINT, SIGHUP };
+
+sigset_t requestSignals()
+{
+    sigset_t set;
+    sigemptyset(&set);
+    for (int signal : cstRequests)
+        sigaddset(&set, signal);
+    return set;
+}
+
 extern "C" void onSignal(int)
 {
     const int saved = errno;
@@ -30,20 +41,34 @@ struct ShutdownSignals::Private {
 
 void ShutdownSignals::install()
 {
-    if (g_pipe[0] >= 0)
-        return;
-    if (::pipe(g_pipe) != 0)
-        return;
-    for (int fd : g_pipe) {
-        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
-        ::fcntl(fd, F_SETFD, FD_CLOEXEC);
+    if (g_pipe[0] < 0) {
+        if (::pipe(g_pipe) != 0)
+            return;
+        for (int fd : g_pipe) {
+            ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
+            ::fcntl(fd, F_SETFD, FD_CLOEXEC);
+        }
+        struct sigaction action = {};
+        action.sa_handler = onSignal;
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = SA_RESTART;
+        for (int signal : cstRequests)
+            ::sigaction(signal, &action, nullptr);
     }
-    struct sigaction action = {};
-    action.sa_handler = onSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    for (int signal : { SIGTERM, SIGINT, SIGHUP })
-        ::sigaction(signal, &action, nullptr);
+    // The previous image of this process may have held them back for us.
+    const sigset_t set = requestSignals();
+    ::sigprocmask(SIG_UNBLOCK, &set, nullptr);
+}
+
+void ShutdownSignals::holdForNextImage()
+{
+    // The mask and pending signals survive exec, the pipe does not: a request
+    // already in the pipe is raised again to stay pending.
+    const sigset_t set = requestSignals();
+    ::sigprocmask(SIG_BLOCK, &set, nullptr);
+    char byte;
+    if (g_pipe[0] >= 0 && ::read(g_pipe[0], &byte, 1) > 0)
+        ::raise(SIGTERM);
 }
 
 ShutdownSignals::ShutdownSignals(QObject* parent)

@@ -8,6 +8,8 @@ struct ShutdownSignals::Private { };
 
 void ShutdownSignals::install() { }
 
+void ShutdownSignals::holdForNextImage() { }
+
 ShutdownSignals::ShutdownSignals(QObject* parent)
     : QObject(parent)
     , d(new Private)

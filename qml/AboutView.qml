@@ -80,7 +80,7 @@ OverlayView {
         // 150 %) shrinks to fit rather than pushing past the box.
         RowLayout {
             Layout.fillWidth: true
-            Layout.preferredHeight: Math.min(implicitHeight, root.availableHeight / 5)
+            Layout.maximumHeight: root.availableHeight / 5
 
             Label {
                 id: noticeLabel

@@ -214,6 +214,11 @@ Gui.PageStackWindow {
             window.visibility = windowsSettings.state;
         setTheme(configuration.isDark());
         showWelcomePage();
+        // Back from a restart the user asked for in the window: shown, on
+        // the page it was left from.
+        var restarted = typeof restartPage === "string";
+        if (restarted && restartPage === "settings")
+            showSettingsPage();
         __initialized = true;
         autoSelectPort();
         // The remembered geometry is applied by now or at the latest in
@@ -222,7 +227,9 @@ Gui.PageStackWindow {
         Qt.callLater(keepOnScreen);
         // The very first start shows the window: there is a switch to set
         // up. So do settings that could not be read: the user must know.
-        if (systrayEnabled && !window.firstStartNow && windowNotices.settingsText === "")
+        if (restarted)
+            setWindowVisible(true);
+        else if (systrayEnabled && !window.firstStartNow && windowNotices.settingsText === "")
             setWindowVisible(false);
         initialTimer.restart();
     }

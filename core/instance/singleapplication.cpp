@@ -42,4 +42,9 @@ bool SingleApplication::sendMessage(const QByteArray& message, int timeout)
     return d->sendMessage(message, timeout);
 }
 
+bool SingleApplication::handOver()
+{
+    return d->handOver();
+}
+
 } // namespace korvane::core

@@ -42,6 +42,15 @@ public:
     // the primary accepts.
     bool sendMessage(const QByteArray& message, int timeout = 100);
 
+    // For a restart that replaces the program's image in this process (see
+    // platform::replaceProcessImage): the primary keeps its guard for the
+    // next image instead of releasing it when it is destroyed. The block goes
+    // on naming this process and the server's socket stays open, so a start
+    // in between queues on it and learns it is secondary. False when there is
+    // nothing to keep or the platform cannot keep it; the guard is then
+    // released as usual.
+    bool handOver();
+
 signals:
     void instanceStarted();
     void receivedMessage(quint32 instanceId, QByteArray message);

@@ -2,6 +2,7 @@
 
 #include "core/instance/instanceprotocol.h"
 #include "core/platform/processalive.h"
+#include "core/platform/processimage.h"
 #include "core/platform/username.h"
 
 #include <QCoreApplication>
@@ -28,6 +29,9 @@ constexpr int cst_max_accepted = 64;
 // Taking over a block whose primary died can race with other starting
 // instances, so the role is decided again a few times before giving up.
 constexpr int cst_start_attempts = 3;
+// Names the server's descriptor, and the block it serves, for the next image
+// of this process after a restart.
+constexpr char cst_handover_variable[] = "KORVANE_INSTANCE_SERVER";
 
 class BlockLocker {
 public:
@@ -73,6 +77,16 @@ SingleApplicationPrivate::~SingleApplicationPrivate()
     m_peers.clear();
     m_pending.clear();
     m_accepted.clear();
+
+    if (m_handedOver) {
+        // The next image of this process takes them over; closing the server
+        // would remove the socket file that starts in between queue on, and
+        // detaching the block could destroy it. The image is replaced next.
+        disconnect(server, nullptr, this, nullptr);
+        server = nullptr;
+        block = nullptr;
+        return;
+    }
 
     {
         // The server goes under the lock: closing it removes its socket file,
@@ -155,7 +169,10 @@ void SingleApplicationPrivate::start(bool allowSecondary, int timeout)
             // A fresh block reads as "no primary" until its creator has set it
             // up under this lock, so whoever comes first here becomes primary.
             // A primary that was killed left its flag set: its process is gone.
-            if (!state.primaryRunning || !platform::isProcessAlive(state.primaryPid)) {
+            // A block naming this very process was kept for it by its
+            // previous image (a restart).
+            if (!state.primaryRunning || state.primaryPid == QCoreApplication::applicationPid()
+                || !platform::isProcessAlive(state.primaryPid)) {
                 startPrimary(created && !state.primaryRunning);
                 return;
             }
@@ -209,13 +226,15 @@ void SingleApplicationPrivate::startPrimary(bool resetCount)
         delete socket;
         socket = nullptr;
     }
-    QLocalServer::removeServer(blockServerName);
     server = new QLocalServer();
     server->setSocketOptions(options.testFlag(SingleApplication::PerUser)
             ? QLocalServer::UserAccessOption
             : QLocalServer::WorldAccessOption);
-    if (!server->listen(blockServerName))
-        qWarning("Single-instance server cannot listen: %s", qPrintable(server->errorString()));
+    if (!adoptHandedOverServer()) {
+        QLocalServer::removeServer(blockServerName);
+        if (!server->listen(blockServerName))
+            qWarning("Single-instance server cannot listen: %s", qPrintable(server->errorString()));
+    }
     connect(server, &QLocalServer::newConnection, this,
         &SingleApplicationPrivate::slotConnectionEstablished);
 
@@ -228,6 +247,37 @@ void SingleApplicationPrivate::startPrimary(bool resetCount)
         writeBlock(block->data(), state);
     }
     instanceNumber = 0;
+}
+
+bool SingleApplicationPrivate::adoptHandedOverServer()
+{
+    // Taken once, so that nothing this image starts finds it again.
+    const QList<QByteArray> note = qgetenv(cst_handover_variable).split(' ');
+    qunsetenv(cst_handover_variable);
+    bool valid = false;
+    const qintptr descriptor = note.size() == 2 ? note.first().toLongLong(&valid) : -1;
+    if (!valid || descriptor < 0)
+        return false;
+    if (QString::fromUtf8(note.last()) == blockServerName)
+        return server->listen(descriptor);
+    // Another build's server (the program was upgraded before the restart):
+    // closing it also removes its socket file.
+    QLocalServer previous;
+    if (previous.listen(descriptor))
+        previous.close();
+    return false;
+}
+
+bool SingleApplicationPrivate::handOver()
+{
+    if (!server || !server->isListening() || !blockUsable())
+        return false;
+    const qintptr descriptor = server->socketDescriptor();
+    if (!platform::keepOpenInNextImage(descriptor))
+        return false;
+    qputenv(cst_handover_variable, QByteArray::number(descriptor) + ' ' + blockServerName.toUtf8());
+    m_handedOver = true;
+    return true;
 }
 
 void SingleApplicationPrivate::startSecondary() { }

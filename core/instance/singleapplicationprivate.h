@@ -34,6 +34,7 @@ public:
     bool connectToPrimary(int msecs, char connectionType);
     qint64 primaryPid();
     bool sendMessage(const QByteArray& message, int timeout);
+    bool handOver();
 
     QSharedMemory* block = nullptr;
     SingleApplication* owner;
@@ -57,6 +58,7 @@ private:
     };
 
     bool blockUsable() const;
+    bool adoptHandedOverServer();
     void startWithoutBlock(int timeout);
     bool primaryServerGone() const;
     void readHandshake(QLocalSocket* peer);
@@ -72,6 +74,7 @@ private:
     // Oldest first; when a list is full its oldest connection makes room.
     QList<QLocalSocket*> m_pending;
     QList<QLocalSocket*> m_accepted;
+    bool m_handedOver = false;
 };
 
 } // namespace korvane::core

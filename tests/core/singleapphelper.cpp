@@ -9,9 +9,13 @@
 // arguments joined by blanks and ends with status 1. Otherwise it keeps
 // running and prints "started" and "message <id> <base64>" as they arrive.
 // Commands on standard input, one a line: "quit", "send <base64>" (answers
-// "sent 1" or "sent 0"), "pid" (answers "pid <primaryPid>"). End of input quits.
+// "sent 1" or "sent 0"), "pid" (answers "pid <primaryPid>"), "restart" (hands
+// the guard over and ends the application object as the program's restart
+// does, says "handed over" once it is gone, then waits for "go" to start
+// itself again in this process). End of input quits.
 
 #include "core/instance/singleapplication.h"
+#include "core/platform/processimage.h"
 
 #include <QByteArray>
 #include <QSocketNotifier>
@@ -21,6 +25,7 @@
 #include <cstring>
 #include <grp.h>
 #include <unistd.h>
+#include <vector>
 
 using korvane::core::SingleApplication;
 
@@ -49,9 +54,41 @@ bool flag(int argc, char** argv, const char* name)
     return false;
 }
 
+constexpr int cst_restart_code = 999;
+
+// Blocks until a whole line came on standard input; false at its end.
+bool readLine(QByteArray* line)
+{
+    line->clear();
+    char c;
+    while (read(STDIN_FILENO, &c, 1) == 1) {
+        if (c == '\n')
+            return true;
+        line->append(c);
+    }
+    return false;
+}
+
+int run(int argc, char** argv);
+
 } // namespace
 
 int main(int argc, char** argv)
+{
+    const std::vector<char*> arguments(argv, argv + argc + 1);
+    const int code = run(argc, argv);
+    if (code != cst_restart_code)
+        return code;
+    say("handed over");
+    QByteArray line;
+    while (readLine(&line) && line.trimmed() != "go") { }
+    korvane::core::platform::replaceProcessImage(arguments.data());
+    return 2;
+}
+
+namespace {
+
+int run(int argc, char** argv)
 {
     if (const char* uid = option(argc, argv, "--uid")) {
         const auto id = static_cast<uid_t>(std::strtoul(uid, nullptr, 10));
@@ -110,8 +147,16 @@ int main(int argc, char** argv)
                 say(sent ? "sent 1" : "sent 0");
             } else if (line == "pid") {
                 say("pid " + QByteArray::number(app.primaryPid()));
+            } else if (line == "restart") {
+                stdinReady.setEnabled(false);
+                QCoreApplication::exit(cst_restart_code);
             }
         }
     });
-    return app.exec();
+    const int code = app.exec();
+    if (code == cst_restart_code && !app.handOver())
+        return 4;
+    return code;
 }
+
+} // namespace

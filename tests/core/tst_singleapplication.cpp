@@ -2,9 +2,9 @@
 // itself a primary instance (built the way the program builds it); the helper
 // program plays the other instances.
 
-#include "core/platform/username.h"
-#include "core/instance/singleapplication.h"
 #include "core/instance/instanceprotocol.h"
+#include "core/instance/singleapplication.h"
+#include "core/platform/username.h"
 
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -161,6 +161,7 @@ private slots:
     void floodDoesNotShutOut();
     void primaryEndsCountKept();
     void killedPrimaryIsReplaced();
+    void restartKeepsTheGuard();
     void leftoverBlock_data();
     void leftoverBlock();
     void versionsDoNotMeet();
@@ -422,6 +423,32 @@ void TestSingleApplication::killedPrimaryIsReplaced()
     QVERIFY(next.saw("started"));
     QCOMPARE(
         next.waitFor("message 0 "), QString(another.commandLine().join(' ').toUtf8().toBase64()));
+}
+
+// The program's restart starts it afresh in the same process. A start while
+// it does so waits on the kept server and ends as secondary; the new image is
+// primary again and receives what that start sent.
+void TestSingleApplication::restartKeepsTheGuard()
+{
+    const QString version = QStringLiteral("restart");
+    Helper first(version);
+    const qint64 pid = first.process().processId();
+    QCOMPARE(first.role(), QStringLiteral("primary 0 %1").arg(pid));
+    first.command("restart");
+    QVERIFY(first.saw("handed over"));
+
+    Helper between(version, { "--exit-if-secondary", "between" });
+    QCOMPARE(between.role(), QStringLiteral("secondary 0 %1").arg(pid));
+    QVERIFY(between.finish());
+    QCOMPARE(between.process().exitCode(), 1);
+
+    first.command("go");
+    QCOMPARE(first.role(), QStringLiteral("primary 0 %1").arg(pid));
+    QCOMPARE(
+        first.waitFor("message 0 "), QString(between.commandLine().join(' ').toUtf8().toBase64()));
+    QVERIFY(first.quit());
+    Helper after(version);
+    QCOMPARE(after.role(), QStringLiteral("primary 0 %1").arg(after.process().processId()));
 }
 
 void TestSingleApplication::leftoverBlock_data()

@@ -25,6 +25,9 @@ private slots:
         // The controls keep the Material look in the second pass: Roboto and
         // capitalised buttons (Font.AllUppercase = 1), and no refused style.
         QCOMPARE(probe.logCount(QStringLiteral("probe: button font Roboto, capitalization 1")), 2);
+        // Only the pass after the restart is told so; the probe has no pages.
+        QCOMPARE(probe.logCount(QStringLiteral("capitalization 1, restart page null")), 1);
+        QCOMPARE(probe.logCount(QStringLiteral("capitalization 1, restart page \"\"")), 1);
         QCOMPARE(probe.logCount(QStringLiteral("QQuickStyle::setStyle() must be called")), 0);
         QCOMPARE(probe.logCount(QStringLiteral("Cannot install type")), 0);
         QSettings screen(homeFile(QStringLiteral("screen.ini")), QSettings::IniFormat);

@@ -5,11 +5,12 @@ Runs the program on the private display of the sandbox with its tray host,
 on its own accessibility bus (start it under dbus-run-session), and reads the
 window
 through AT-SPI as Orca does: the names, roles and states of the controls.
-Then it drives the channel controls through their accessibility actions and
-checks, in the configuration the program writes back on exit, that what the
-screen reader changed is what is kept. Last it reads the window again in
-French: no name of the English window may be left in it, but for the words
-both languages share.
+Then it drives the channel controls through their accessibility actions,
+restarts the program twice from its settings page to apply a new scale (the
+window must come back whole, shown and on that page), and checks, in the
+configuration the program writes back on exit, that what the screen reader
+changed is what is kept. Last it reads the window again in French: no name of
+the English window may be left in it, but for the words both languages share.
 
 Usage: tst_screenreader.py <program> [--dump]
 """
@@ -220,6 +221,72 @@ def main():
                 fail("the switch test's light is heard as %r" % name)
 
         english = texts()
+
+        # Restart to apply a new scale, twice, from the settings page: each
+        # time one application of this process on the bus with the window's
+        # tree, the window shown again on the settings page.
+        def korvane_apps():
+            desktop = pyatspi.Registry.getDesktop(0)
+            found = []
+            for i in range(desktop.childCount):
+                node = desktop.getChildAtIndex(i)
+                if node is not None and node.name.lower().startswith("korvane"):
+                    found.append(node)
+            return found
+
+        def showing(node):
+            return node if node is not None and "showing" in states(node) else None
+
+        def press(node, name):
+            action = node.queryAction()
+            action.doAction([action.getName(i) for i in range(action.nActions)].index(name))
+
+        # What has no action of its own takes the keyboard, as Orca's user
+        # would do it.
+        def focus_and_key(node, name):
+            press(node, "SetFocus")
+            wait_until("the focus on " + node.name, lambda: "focused" in states(node))
+            subprocess.run(["xdotool", "key", name], check=True, timeout=TIMEOUT)
+
+        def after_restart():
+            try:
+                apps = korvane_apps()
+                if len(apps) != 1 or showing(find_in(apps[0], "Restart to apply")):
+                    return None
+                return apps[0] if showing(find_in(apps[0], "Scaling", "combo box")) else None
+            except Exception:  # the old image's objects vanish meanwhile
+                return None
+
+        def find_in(root, name, role=None):
+            for _, node in walk(root):
+                if node.name == name and (role is None or node.getRoleName() == role):
+                    return node
+            return None
+
+        press(find("Settings", "push button"), "Press")
+        focus_and_key(wait_until("the General entry",
+                                 lambda: showing(find("General", "list item"))), "Return")
+        for restart, direction in enumerate(("Down", "Up")):
+            focus_and_key(wait_until("the scaling box",
+                                     lambda: showing(find("Scaling", "combo box"))), direction)
+            press(wait_until("the restart button",
+                             lambda: showing(find("Restart to apply", "push button"))), "Press")
+            app = wait_until("the window after restart %d" % (restart + 1), after_restart,
+                             fail_now=False)
+            if app is None:
+                fail("after restart %d: one korvane application with the settings page, "
+                     "found %r" % (restart + 1,
+                                   [(a.name, a.childCount) for a in korvane_apps()]))
+            if app.get_process_id() != app_process.pid or app_process.poll() is not None:
+                fail("the restart starts the program again in the same process")
+            frames = [n for _, n in walk(app) if n.getRoleName() == "frame"]
+            if len(frames) != 1 or "showing" not in states(frames[0]):
+                fail("the window is shown after restart %d" % (restart + 1))
+        # The tree is whole: the page below is there on the way back.
+        subprocess.run(["xdotool", "key", "alt+Left"], check=True, timeout=TIMEOUT)
+        wait_until("the welcome page after going back",
+                   lambda: showing(find("Left Channel", "check box")))
+
         app_process.send_signal(signal.SIGTERM)
         app_process.wait(TIMEOUT)
         with open(home_file("korvane.json"), encoding="utf-8") as saved:

@@ -25,7 +25,7 @@ ApplicationWindow {
         running: true
         onTriggered: {
             console.log("probe: button font " + button.font.family + ", capitalization "
-                        + button.font.capitalization);
+                        + button.font.capitalization + ", restart page " + JSON.stringify(restartPage));
             if (configuration.scale === 1.0) {
                 configuration.scale = 1.5;
                 configurationSwitch.inputLeftChannel = "first pass";

@@ -15,6 +15,14 @@
         <source>switch access to your computer</source>
         <translation>l&apos;accès à votre ordinateur par contacteur</translation>
     </message>
+    <message>
+        <source>About %1</source>
+        <translation>À propos de %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
 </context>
 <context>
     <name>AppToolBar</name>
@@ -83,7 +91,7 @@
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Annuler</translation>
+        <translation type="vanished">Annuler</translation>
     </message>
     <message>
         <source>double click</source>
@@ -124,6 +132,13 @@
     <message>
         <source>%1 is off: its button does nothing</source>
         <translation>%1 est désactivé : son bouton n&apos;a aucun effet</translation>
+    </message>
+</context>
+<context>
+    <name>ChoiceBox</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
     </message>
 </context>
 <context>
@@ -195,6 +210,25 @@
     </message>
 </context>
 <context>
+    <name>KeyCaptureView</name>
+    <message>
+        <source>Every key counts, Escape too. Escape twice cancels.</source>
+        <translation>Toute touche compte, Échap aussi. Échap deux fois annule.</translation>
+    </message>
+    <message>
+        <source>Escape again or Cancel leaves the key as it was; Use Escape takes Escape.</source>
+        <translation>Échap à nouveau ou Annuler laisse la touche telle quelle ; Prendre Échap choisit Échap.</translation>
+    </message>
+    <message>
+        <source>Use Escape</source>
+        <translation>Prendre Échap</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>LanguagePicker</name>
     <message>
         <source>English</source>
@@ -207,6 +241,13 @@
     <message>
         <source>Select a language</source>
         <translation>Sélectionnez la langue</translation>
+    </message>
+</context>
+<context>
+    <name>LineRow</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
     </message>
 </context>
 <context>
@@ -272,7 +313,7 @@
     </message>
     <message>
         <source>General</source>
-        <translation>Général</translation>
+        <translation type="vanished">Général</translation>
     </message>
     <message>
         <source>Learn</source>
@@ -360,7 +401,7 @@
     </message>
     <message>
         <source>Both buttons send the same line: one press acts on both channels. Learn the line of one of them again.</source>
-        <translation>Les deux boutons envoient la même ligne : un appui agit sur les deux canaux. Apprenez de nouveau la ligne de l&apos;un d&apos;eux.</translation>
+        <translation type="vanished">Les deux boutons envoient la même ligne : un appui agit sur les deux canaux. Apprenez de nouveau la ligne de l&apos;un d&apos;eux.</translation>
     </message>
     <message>
         <source>Press and let go of the left button of the device…</source>
@@ -385,6 +426,10 @@
     <message>
         <source>switch access to your computer</source>
         <translation>l&apos;accès à votre ordinateur par contacteur</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
     </message>
 </context>
 <context>
@@ -1285,6 +1330,10 @@
     <message>
         <source>Undo: %1</source>
         <translation>Annuler : %1</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
     </message>
 </context>
 </TS>

@@ -55,7 +55,12 @@ def home_file(name):
 
 
 # Names that read the same in English and in French.
-SHARED = {"Port", "KORVane", "Pause", "Double", "Korvane", "Action"}
+SHARED = {"Port", "KORVane", "Pause", "Double", "Korvane", "Action", "Menu"}
+
+
+def named(node, name):
+    """A box is named after what it chooses, followed by its value."""
+    return node.name == name or (node.getRoleName() == "combo box" and node.name.startswith(name + ": "))
 
 
 def write_configuration(port, language="en"):
@@ -124,7 +129,7 @@ def main():
 
         def find(name, role=None):
             for _, node in walk(app):
-                if node.name == name and (role is None or node.getRoleName() == role):
+                if named(node, name) and (role is None or node.getRoleName() == role):
                     return node
             return None
 
@@ -173,8 +178,8 @@ def main():
         if chosen is None or "checked" not in states(chosen):
             fail("the chosen click tile exposes checked")
         port = find("Port", "combo box")
-        if port is None:
-            fail("the port box is named Port")
+        if port is None or port.name != "Port: /dev/korvane-screenreader-absent":
+            fail("the port box is named Port, with the port in use")
         status = [n for _, n in walk(app) if n.name.startswith("Waiting for the device")]
         if not status:
             fail("the status line's text is exposed")
@@ -259,16 +264,20 @@ def main():
 
         def find_in(root, name, role=None):
             for _, node in walk(root):
-                if node.name == name and (role is None or node.getRoleName() == role):
+                if named(node, name) and (role is None or node.getRoleName() == role):
                     return node
             return None
 
-        press(find("Settings", "push button"), "Press")
-        focus_and_key(wait_until("the General entry",
-                                 lambda: showing(find("General", "list item"))), "Return")
+        press(find("Menu", "push button"), "Press")
+        focus_and_key(wait_until("the Settings entry",
+                                 lambda: showing(find("Settings", "list item"))), "Return")
         for restart, direction in enumerate(("Down", "Up")):
+            # The list opens on the chosen scale; the next one is chosen in it.
             focus_and_key(wait_until("the scaling box",
-                                     lambda: showing(find("Scaling", "combo box"))), direction)
+                                     lambda: showing(find("Scaling", "combo box"))), "Down")
+            wait_until("the scale list", lambda: [n for _, n in walk(app) if n.getRoleName() == "list item"
+                                                  and "focused" in states(n)])
+            subprocess.run(["xdotool", "key", direction, "Return"], check=True, timeout=TIMEOUT)
             press(wait_until("the restart button",
                              lambda: showing(find("Restart to apply", "push button"))), "Press")
             app = wait_until("the window after restart %d" % (restart + 1), after_restart,

@@ -29,7 +29,7 @@ const Message cstCatalogue[] = {
     { "main", "", "" },
     { "PageWelcome", "About", "À propos" },
     { "PageWelcome", "Exit", "Quitter" },
-    { "PageWelcome", "General", "Général" },
+    { "PageWelcome", "Settings", "Paramètres" },
     { "PageWelcome", "Left Channel", "Canal gauche" },
     { "PageWelcome", "Port", "Port" },
     { "PageWelcome", "Process is running", "Le processus est en cours d'exécution" },
@@ -206,7 +206,7 @@ const Message cstAddedMessages[] = {
     { "korvane::Translator", "Set up the buttons", "Configurez les boutons" },
     { "main", "Exit %1?", "Quitter %1 ?" },
     { "main", "Cancel", "Annuler" },
-    { "ChannelItem", "Cancel", "Annuler" },
+    { "KeyCaptureView", "Cancel", "Annuler" },
     { "ChannelItem", "%1: press the key this button sends",
         "%1 : appuyez sur la touche que ce bouton envoie" },
     { "PageWelcome", "Left button release sends", "Le bouton gauche relâché envoie" },
@@ -284,9 +284,16 @@ void TstCatalogue::addSourceCatalogueRows()
             context = xml.readElementText();
         else if (xml.isStartElement() && xml.name() == QLatin1String("source"))
             sources << xml.readElementText();
-        else if (xml.isStartElement() && xml.name() == QLatin1String("translation"))
-            translations << xml.readElementText();
+        else if (xml.isStartElement() && xml.name() == QLatin1String("translation")) {
+            // A message the sources no longer hold is kept for later, not shipped.
+            if (xml.attributes().value(QLatin1String("type")) == QLatin1String("vanished"))
+                sources.clear();
+            else
+                translations << xml.readElementText();
+        }
         if (!xml.isEndElement() || xml.name() != QLatin1String("message"))
+            continue;
+        if (sources.isEmpty())
             continue;
         QVERIFY2(sources.size() == 1 && translations.size() == 1,
             qPrintable(context + QStringLiteral(": one entry holds ") + sources.join(" | ")));

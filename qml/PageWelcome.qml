@@ -59,6 +59,8 @@ StackPage {
     // What the user is asked to do while a line is learned, or empty.
     readonly property string learningPrompt: root.learningChannel >= 0 ? root.lineTexts(root.learningChannel).prompt
                                                                        : ""
+    // The very first start of the program, before any settings were kept.
+    property bool firstStart: false
     // A part that has just opened (a section unfolded, the learning prompt),
     // brought into view once laid out; null when the user has moved on.
     property Item revealing: null
@@ -475,6 +477,14 @@ StackPage {
                             controller: root.controller
                             activeColor: root.colors.running
                             idleColor: root.colors.boundary
+                        }
+
+                        // On the very first start the sound cues are offered here
+                        // too: a user who cannot see the window well hears what a
+                        // press did from the start.
+                        SoundCuesSwitch {
+                            Layout.fillWidth: true
+                            visible: root.firstStart
                         }
 
                         // What a latched channel keeps pressed until its next press.

@@ -184,6 +184,7 @@ Gui.PageStackWindow {
         navigationPane: navDrawer
         aboutBox: aboutView
         notices: windowNotices
+        firstStart: window.firstStartNow
         coveredBottom: undoNotice.shown ? undoNotice.height + undoNotice.anchors.bottomMargin : 0
         isDark: window.isDark
         cardColor: window.backgroundColor

@@ -204,6 +204,8 @@ def main():
         timing.queryAction().doAction(0)
         hold = wait_until("the hold time box",
                           lambda: find("Left Channel: hold time, milliseconds"))
+        if hold.queryValue().maximumValue != 5000:
+            fail("the hold time box tells its range: at most %r" % hold.queryValue().maximumValue)
         hold.queryValue().currentValue = 250
         latch = wait_until("the latch switch",
                            lambda: find("Left Channel: latch, one press holds, the next lets go"))
@@ -272,6 +274,11 @@ def main():
         focus_and_key(wait_until("the Settings entry",
                                  lambda: showing(find("Settings", "list item"))), "Return")
         for restart, direction in enumerate(("Down", "Up")):
+            # Each start reports the missing device in a view that takes the
+            # keyboard: closed first, as its user would.
+            press(wait_until("the missing device's view",
+                             lambda: showing(find("Close", "push button"))), "Press")
+            wait_until("the view to close", lambda: not showing(find("Close", "push button")))
             # The list opens on the chosen scale; the next one is chosen in it.
             focus_and_key(wait_until("the scaling box",
                                      lambda: showing(find("Scaling", "combo box"))), "Down")

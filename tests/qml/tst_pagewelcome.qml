@@ -295,6 +295,10 @@ Item {
             var status = child(page, "statusLabel")
             compare(status.text, "Waiting for the device")
             verify(Qt.colorEqual(status.textColor, Colors.light.waiting))
+            // The very first start offers the sound cues on this page too.
+            verify(!child(page, "soundCuesSwitch").visible)
+            page.firstStart = true
+            verify(child(page, "soundCuesSwitch").visible)
         }
 
         // One word per state, the same in the page and in the app bar; green

@@ -169,6 +169,9 @@ int runPass(int& argc, char** argv, NextPass& next)
     saver.followSession(&app);
 
     debug(QStringLiteral("Loading application ..."));
+    // Before the engine: the scene refers to it until the engine has taken
+    // the scene down, which runs handlers on the way (a link reporting its stop).
+    WindowNotices notices;
     QQmlApplicationEngine engine;
     setSceneContext(engine.rootContext(), interface);
     registerSceneTypes();
@@ -180,7 +183,6 @@ int runPass(int& argc, char** argv, NextPass& next)
     setSystrayEnabled(engine.rootContext(), systray);
     setFirstStart(engine.rootContext(), firstStart);
     // The user runs on the defaults: the window says so and where their text is.
-    WindowNotices notices;
     notices.setTrayMissing(!systray && !headless);
     if (userRead == ConfigurationFile::ReadResult::Malformed)
         notices.reportUnreadSettings(userPath, ConfigurationFile::backupPath(userPath));

@@ -14,6 +14,8 @@ Item {
     id: root
 
     property var window: null
+    // Becomes null once the window is really gone.
+    property QtObject windowAlive: null
 
     width: 100
     height: 100
@@ -60,14 +62,19 @@ Item {
             compare(component.status, Component.Ready, component.errorString())
             root.window = component.createObject(null)
             verify(root.window)
+            root.windowAlive = root.window
             child("initialTimer").stop()
             child("mouseCom").stop()
             tryCompare(root.window, "visible", true)
         }
 
+        // Gone while the engine still runs: the engine's last sweep would
+        // tear it down after the scene's contexts (see tst_main.qml).
         function cleanupTestCase() {
-            if (root.window)
-                root.window.destroy()
+            if (!root.window)
+                return
+            root.window.destroy()
+            tryCompare(root, "windowAlive", null)
         }
 
         function cleanup() {

@@ -87,7 +87,7 @@ class Orca:
         print("%s: %s" % (name, heard), flush=True)
         return heard
 
-    def tab_to(self, expected, key="Tab", limit=40):
+    def tab_to(self, expected, key="Tab", limit=60):
         """Moves the focus until Orca says `expected`; what it said then."""
         for _ in range(limit):
             # Orca echoes the key first, then reads the control reached.

@@ -169,6 +169,11 @@ int runPass(int& argc, char** argv, NextPass& next)
     saver.followSession(&app);
 
     debug(QStringLiteral("Loading application ..."));
+    // The log goes last: the scene holds it, and taking the scene down runs
+    // handlers that still log (a link reporting its stop).
+    struct LogRelease {
+        ~LogRelease() { LogManager::Destroy(); }
+    } logRelease;
     // Before the engine: the scene refers to it until the engine has taken
     // the scene down, which runs handlers on the way (a link reporting its stop).
     WindowNotices notices;
@@ -210,7 +215,6 @@ int runPass(int& argc, char** argv, NextPass& next)
     if (engine.rootObjects().isEmpty()) {
         error(QStringLiteral("Cannot load main.qml"));
         app.clean();
-        LogManager::Destroy();
         return 1;
     }
     // Once the scene listens, so that a device it cannot open is shown.
@@ -238,7 +242,6 @@ int runPass(int& argc, char** argv, NextPass& next)
     saver.saveAll();
 
     app.clean();
-    LogManager::Destroy();
     if (restart) {
         // A second application object in this process would stay out of
         // reach of screen readers: Qt Quick installs its accessibility

@@ -5,7 +5,8 @@ Runs the program and Debian's screen reader on the private display of the
 sandbox (with a window manager), on their own accessibility bus (start it
 under dbus-run-session), and reads every utterance from Orca's debug log: the
 port box speaks the port in use, Pause speaks the new state, and the
-language list speaks each language as it is reached, in its own language.
+language list speaks each language as it is reached, in its own language;
+the one chosen is spoken in that language from then on.
 
 Usage: tst_orca.py <program>
 """
@@ -143,7 +144,11 @@ def main():
             fail("the language box speaks the language chosen: %r" % heard)
         orca.key("Down", "English")
         orca.key("Down", "Français")
-        orca.key("Escape", "Language")
+        orca.key("Escape", "Language: English")
+        # Chosen, the window speaks French at once.
+        orca.key("Down", "English")
+        orca.key("Down", "Français")
+        orca.key("Return", "Langue : Français")
     finally:
         for process in reversed(processes):
             if process.poll() is None:
